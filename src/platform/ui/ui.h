@@ -16,6 +16,10 @@ class Form {
   virtual ~Form() = default;
   // "TCatalogDiskSpecForm": the settings group and the key the window layer finds its view by.
   virtual std::string_view ClassName() const = 0;
+
+  // Set by a handler that closes the dialog (Ok, Cancel, ...); the view closes when it
+  // is no longer None after a handler ran.
+  Button modal_result = Button::None;
 };
 
 // The general progress window (TProgressForm).
