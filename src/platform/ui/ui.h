@@ -61,6 +61,13 @@ class Ui {
   virtual void ProcessEvents() = 0;
   // Opens the dialog bound to form.ClassName() modally and returns how it was closed.
   virtual Button ShowModal(Form& form) = 0;
+
+  // A modeless window over a logic class (the cataloging progress window): shown, told
+  // when its logic changed so it repaints, waited on until the user closes it, and closed.
+  virtual void ShowModeless(Form& form) {}
+  virtual void FormChanged(Form& form) {}
+  virtual void WaitUntilClosed(Form& form) {}
+  virtual void CloseModeless(Form& form) {}
 };
 
 // Beep, then the error box: the program's way of reporting a foreseen failure.
