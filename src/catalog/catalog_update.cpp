@@ -21,7 +21,9 @@ constexpr const char* kSameKey =
 
 bool UpdateSummary(db::Database& db, const UpdateInput& in, const Clock& clock) {
   const std::string label = Trim(in.catalog_volume_label);
-  const std::string actual = Trim(in.actual_volume_label).empty() ? "<None>" : in.actual_volume_label;
+  // The field holds 11 characters; today's labels can be longer.
+  const std::string actual =
+      Trim(in.actual_volume_label).empty() ? "<None>" : text::Left(in.actual_volume_label, kVolumeLabelMax);
   const Date today = clock.Today();
   bool found = false;
   {

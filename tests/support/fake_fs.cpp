@@ -43,6 +43,8 @@ int FailingFileSystem::FailureFor(Op op, const std::string& path) const {
 
 Listing::Opened FailingFileSystem::Wrap(Listing::Opened opened, const std::string& path) {
   if (!opened.listing) return opened;
+  // A folder entered from its parent fails as one opened directly would.
+  if (int err = FailureFor(Op::OpenFolder, path)) return {nullptr, err};
   std::optional<std::pair<size_t, int>> fail;
   if (auto it = listing_failures_.find(path); it != listing_failures_.end()) fail = it->second;
   opened.listing = std::make_unique<FailingListing>(*this, std::move(opened.listing), path, fail);
