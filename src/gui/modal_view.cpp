@@ -51,7 +51,8 @@ ModalView::ModalView(ModalForm& form, const ViewContext& ctx, bool resizable)
 }
 
 Button ModalView::Run() {
-  adjustSize();
+  // A view that chose its own first size keeps it; the others fit their contents.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
   RestorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
   exec();
   StorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
