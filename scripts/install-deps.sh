@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev sqlite3
   libminizip-dev libmspack-dev
+  libsystemd-dev
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   xvfb xauth

@@ -1,7 +1,9 @@
 #pragma once
 // A Ui for logic tests that records every message verbatim and answers questions from a queue.
 #include <deque>
+#include <functional>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -44,7 +46,7 @@ class RecordingUi : public Ui {
   std::vector<std::string> Messages() const {
     std::vector<std::string> out;
     for (const auto& l : log)
-      if (l != "Beep") out.push_back(l);
+      if (l != "Beep" && l.rfind("Dialog: ", 0) != 0) out.push_back(l);
     return out;
   }
 
@@ -66,9 +68,29 @@ class RecordingUi : public Ui {
   std::unique_ptr<ProgressWindow> NewProgressWindow() override { return std::make_unique<RecordingProgress>(); }
   MessageWindow& Message() override { return message; }
   void ProcessEvents() override { ++events; }
+  // Scripts the next dialog: it must be a T, and `answer` plays the user's part.
+  template <class T>
+  void Expect(std::function<Button(T&)> answer) {
+    dialogs_.push_back({std::string(typeid(T).name()), [answer](Form& f) -> Button {
+                          auto* t = dynamic_cast<T*>(&f);
+                          if (!t) {
+                            ADD_FAILURE() << "dialog " << f.ClassName() << " is not the one expected";
+                            return Button::Cancel;
+                          }
+                          return answer(*t);
+                        }});
+  }
+  bool AllDialogsShown() const { return dialogs_.empty(); }
+
   Button ShowModal(Form& form) override {
-    ADD_FAILURE() << "unexpected dialog: " << form.ClassName();
-    return Button::Cancel;
+    log.push_back("Dialog: " + std::string(form.ClassName()));
+    if (dialogs_.empty()) {
+      ADD_FAILURE() << "unexpected dialog: " << form.ClassName();
+      return Button::Cancel;
+    }
+    auto next = std::move(dialogs_.front());
+    dialogs_.pop_front();
+    return next.second(form);
   }
 
   RecordingProgress progress;
@@ -76,6 +98,7 @@ class RecordingUi : public Ui {
   int events = 0;
 
  private:
+  std::deque<std::pair<std::string, std::function<Button(Form&)>>> dialogs_;
   Button Record(const char* kind, std::string_view text) {
     log.push_back(std::string(kind) + ": " + std::string(text));
     return Button::Ok;

@@ -111,6 +111,7 @@ bool Database::IsAttached(std::string_view schema) const {
 }
 
 void Database::Exec(std::string_view sql) {
+  if (ShouldFailStep()) throw DbError(SQLITE_IOERR, "disk I/O error (simulated)");
   std::string text(sql);
   char* err = nullptr;
   int rc = sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &err);

@@ -70,7 +70,7 @@ class Database {
   int64_t LastInsertRowId() const;
   int Changes() const;
 
-  // A hook the tests use to make the n-th statement step from now fail (0 = off).
+  // A hook the tests use to make the n-th statement step or Exec from now fail (0 = off).
   void FailAfterSteps(int n) { fail_after_steps_ = n; }
   bool ShouldFailStep();
 

@@ -82,15 +82,6 @@ std::string Encode(std::u32string_view chars) {
   return out;
 }
 
-bool IsValidUtf8(std::string_view bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    size_t before = i;
-    char32_t c = Next(bytes, i);
-    if (c == 0xFFFD && !(i - before == 3 && bytes.substr(before, 3) == "\xEF\xBF\xBD")) return false;
-  }
-  return true;
-}
-
 size_t Length(std::string_view utf8) {
   size_t n = 0;
   for (size_t i = 0; i < utf8.size();) {

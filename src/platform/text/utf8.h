@@ -10,7 +10,6 @@ namespace tembrel::text {
 std::u32string Decode(std::string_view utf8);
 std::string Encode(std::u32string_view chars);
 void AppendUtf8(std::string& out, char32_t c);
-bool IsValidUtf8(std::string_view bytes);
 
 // Number of characters (code points).
 size_t Length(std::string_view utf8);

@@ -16,6 +16,10 @@ class Form {
   virtual ~Form() = default;
   // "TCatalogDiskSpecForm": the settings group and the key the window layer finds its view by.
   virtual std::string_view ClassName() const = 0;
+
+  // Set by a handler that closes the dialog (Ok, Cancel, ...); the view closes when it
+  // is no longer None after a handler ran.
+  Button modal_result = Button::None;
 };
 
 // The general progress window (TProgressForm).
@@ -57,6 +61,13 @@ class Ui {
   virtual void ProcessEvents() = 0;
   // Opens the dialog bound to form.ClassName() modally and returns how it was closed.
   virtual Button ShowModal(Form& form) = 0;
+
+  // A modeless window over a logic class (the cataloging progress window): shown, told
+  // when its logic changed so it repaints, waited on until the user closes it, and closed.
+  virtual void ShowModeless(Form& form) {}
+  virtual void FormChanged(Form& form) {}
+  virtual void WaitUntilClosed(Form& form) {}
+  virtual void CloseModeless(Form& form) {}
 };
 
 // Beep, then the error box: the program's way of reporting a foreseen failure.

@@ -1,0 +1,42 @@
+#include "catalog/new_table.h"
+
+namespace tembrel::catalog {
+
+using db::Kind;
+
+const db::TableDef& NewTableDef() {
+  static const db::TableDef def = [] {
+    db::TableDef d;
+    d.fields = {
+        {"FileName", Kind::String, 200, true, true},
+        {"FolderName", Kind::String, 200, false, true},
+        {"ArchiveID", Kind::String, 90, false, true},
+        {"FileSize", Kind::Decimal},
+        {"DateModified", Kind::Date},
+        {"TimeModified", Kind::Time},
+        {"Attribute", Kind::Integer},
+        {"Comment", Kind::Memo},
+        {"Tagged", Kind::Boolean},
+    };
+    d.indexes = {{"", {"FileName", "FolderName", "ArchiveID"}, true, true}};
+    return d;
+  }();
+  return def;
+}
+
+void CreateNewTableIn(db::Database& db, std::string_view schema) {
+  DropNewTableIn(db, schema);
+  db::CreateTable(db, schema, "New", NewTableDef());
+}
+
+void DropNewTableIn(db::Database& db, std::string_view schema) {
+  if (db.TableExists(schema, "New")) db::DropTable(db, schema, "New");
+}
+
+std::string NewTableInsertSql(std::string_view schema) {
+  return "INSERT INTO " + db::Qualified(schema, "New") +
+         " (FileName, FolderName, ArchiveID, FileSize, DateModified, TimeModified, Attribute, Comment, Tagged)"
+         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+}
+
+}  // namespace tembrel::catalog
