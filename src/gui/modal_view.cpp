@@ -1,0 +1,63 @@
+#include "gui/modal_view.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "gui/paint_helpers.h"
+
+namespace tembrel::gui {
+
+void RestorePlacement(QWidget& window, const Settings& settings, std::string_view group, bool with_size) {
+  const auto left = settings.Get(group, "Left");
+  const auto top = settings.Get(group, "Top");
+  if (with_size) {
+    const int w = static_cast<int>(settings.GetInt(group, "Width", 0));
+    const int h = static_cast<int>(settings.GetInt(group, "Height", 0));
+    if (w > 0 && h > 0) window.resize(w, h);
+  }
+  if (!left || !top) {
+    CentreOver(window, window.parentWidget());
+    return;
+  }
+  QPoint at(static_cast<int>(settings.GetInt(group, "Left", 0)), static_cast<int>(settings.GetInt(group, "Top", 0)));
+  // A position from a screen that has since gone would put the window out of reach.
+  bool visible = false;
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->availableGeometry().contains(at + QPoint(20, 20))) visible = true;
+  if (visible)
+    window.move(at);
+  else
+    CentreOver(window, window.parentWidget());
+}
+
+void StorePlacement(const QWidget& window, Settings& settings, std::string_view group, bool with_size) {
+  // move() places the frame, so pos() is what restores the same place.
+  const bool maximized = window.isMaximized();
+  const QPoint at = maximized ? window.normalGeometry().topLeft() : window.pos();
+  const QSize size = maximized ? window.normalGeometry().size() : window.size();
+  settings.SetInt(group, "Left", at.x());
+  settings.SetInt(group, "Top", at.y());
+  if (with_size) {
+    settings.SetInt(group, "Width", size.width());
+    settings.SetInt(group, "Height", size.height());
+    settings.Set(group, "WindowState", maximized ? "Maximized" : "Normal");
+  }
+}
+
+ModalView::ModalView(ModalForm& form, const ViewContext& ctx, bool resizable)
+    : QDialog(ctx.parent), form_(form), ctx_(ctx), resizable_(resizable) {
+  setObjectName(QString::fromUtf8(form.ClassName().data(), static_cast<qsizetype>(form.ClassName().size())));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+Button ModalView::Run() {
+  // A view that chose its own first size keeps it; the others fit their contents.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
+  RestorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  exec();
+  StorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  form_.FormClose();
+  return form_.ModalResult() == Button::None ? Button::Cancel : form_.ModalResult();
+}
+
+}  // namespace tembrel::gui

@@ -1,0 +1,36 @@
+#pragma once
+// What every dialog view shares: its window position and size kept in the settings group
+// of its class, and the modal run that closes the window once the form has a result and
+// calls FormClose whatever way the window closed.
+#include <QDialog>
+
+#include "app/modal_form.h"
+#include "gui/qt_ui.h"
+
+namespace tembrel::gui {
+
+void RestorePlacement(QWidget& window, const Settings& settings, std::string_view group, bool with_size);
+void StorePlacement(const QWidget& window, Settings& settings, std::string_view group, bool with_size);
+
+class ModalView : public QDialog {
+  Q_OBJECT
+ public:
+  ModalView(ModalForm& form, const ViewContext& ctx, bool resizable);
+  // Shows the dialog modally and returns how it closed (Cancel when the form set nothing).
+  Button Run();
+
+ protected:
+  // Runs a handler of the form, then closes the window when the form asks for it.
+  template <class Fn>
+  void Handle(Fn fn) {
+    fn();
+    if (form_.CloseRequested()) done(QDialog::Accepted);
+  }
+  ModalForm& form_;
+  ViewContext ctx_;
+
+ private:
+  bool resizable_;
+};
+
+}  // namespace tembrel::gui
