@@ -53,6 +53,10 @@ struct Stream {
   size_t cache_len = 0;
 
   size_t Read(unsigned char* out, size_t want) {
+    if (want == 1 && pos >= cache_start && pos < cache_start + cache_len) {  // most calls
+      *out = cache[pos++ - cache_start];
+      return 1;
+    }
     size_t done = 0;
     while (done < want && pos < size) {
       if (pos >= cache_start && pos < cache_start + cache_len) {
