@@ -41,10 +41,12 @@ uint64_t Get64(const unsigned char* p) {
 }
 
 // The stream minizip reads through: a window of the source that starts `base` bytes in,
-// with one aligned block cached, since minizip reads most header fields a byte at a time.
+// after `padding` zero bytes that are not in the source, with one aligned block cached,
+// since minizip reads most header fields a byte at a time.
 struct Stream {
   ByteSource* source = nullptr;
   uint64_t base = 0;
+  uint64_t padding = 0;
   uint64_t size = 0;
   uint64_t pos = 0;
   bool error = false;
@@ -58,6 +60,10 @@ struct Stream {
       return 1;
     }
     size_t done = 0;
+    while (done < want && pos < padding) {
+      out[done++] = 0;
+      ++pos;
+    }
     while (done < want && pos < size) {
       if (pos >= cache_start && pos < cache_start + cache_len) {
         size_t n = std::min<uint64_t>(want - done, cache_start + cache_len - pos);
@@ -73,10 +79,11 @@ struct Stream {
 
   bool Fill(uint64_t start) {
     cache.resize(kCacheBlock);
-    cache_start = start;
     cache_len = 0;
+    start = std::max(start, padding);
+    cache_start = start;
     size_t want = std::min<uint64_t>(kCacheBlock, size - start);
-    int64_t n = source->ReadAt(base + start, std::as_writable_bytes(std::span(cache.data(), want)));
+    int64_t n = source->ReadAt(base + start - padding, std::as_writable_bytes(std::span(cache.data(), want)));
     if (n <= 0) {
       if (n < 0) error = true;
       return false;
@@ -137,6 +144,11 @@ uint64_t FindZip64Shift(ByteSource& source) {
   return 0;
 }
 
+bool StartsWithEndRecord(ByteSource& source) {
+  unsigned char head[4];
+  return source.ReadAt(0, std::as_writable_bytes(std::span(head))) == 4 && Get32(head) == 0x06054b50;
+}
+
 }  // namespace
 
 struct ZipArchive::Impl {
@@ -149,7 +161,7 @@ struct ZipArchive::Impl {
     if (handle) unzClose(handle);
   }
 
-  bool OpenAt(uint64_t base) {
+  bool OpenAt(uint64_t base, uint64_t padding = 0) {
     if (handle) {
       unzClose(handle);
       handle = nullptr;
@@ -158,7 +170,8 @@ struct ZipArchive::Impl {
     stream = Stream{};
     stream.source = source.get();
     stream.base = base;
-    stream.size = source->Size() - base;
+    stream.padding = padding;
+    stream.size = source->Size() - base + padding;
     funcs.zopen64_file = ZOpen;
     funcs.zread_file = ZRead;
     funcs.zwrite_file = ZWrite;
@@ -182,7 +195,10 @@ std::unique_ptr<ZipArchive> ZipArchive::Open(std::unique_ptr<ByteSource> bytes) 
   uint64_t shift = 0;
   if (!impl->OpenAt(0)) {
     shift = FindZip64Shift(*impl->source);
-    if (shift == 0 || !impl->OpenAt(shift)) return nullptr;
+    // minizip takes an end record found at offset 0 for none found: an empty archive,
+    // 22 bytes and its comment. Four zero bytes in front let it see the record.
+    bool empty = shift == 0 && StartsWithEndRecord(*impl->source);
+    if (empty ? !impl->OpenAt(0, 4) : (shift == 0 || !impl->OpenAt(shift))) return nullptr;
   }
   unz_global_info64 info{};
   if (unzGetGlobalInfo64(impl->handle, &info) != UNZ_OK) return nullptr;

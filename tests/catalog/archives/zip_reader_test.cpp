@@ -47,6 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"zip64.zip", ReadOutcome::Ok, 2, {"readme.txt", "guide.txt <docs/>"}, ""},
         ListCase{"sfx_adjusted.exe", ReadOutcome::Ok, 5, kCommentDizNames, kTrimmedComment},
         ListCase{"sfx_unadjusted.exe", ReadOutcome::Ok, 5, kCommentDizNames, kTrimmedComment},
+        ListCase{"sfx_signed_tail.exe", ReadOutcome::Ok, 5, kCommentDizNames, kTrimmedComment},
+        ListCase{"empty_with_comment.zip", ReadOutcome::Ok, 0, {}, "Nothing here \u00e9"},
         ListCase{"sfx_zip64_unadjusted.exe", ReadOutcome::Ok, 2, {"readme.txt", "guide.txt <docs/>"}, ""},
         ListCase{"encrypted.zip", ReadOutcome::Ok, 2, {"FILE_ID.DIZ", "readme.txt"}, ""},
         ListCase{"names.zip", ReadOutcome::Ok, 6,
@@ -189,7 +191,9 @@ TEST(ZipName, SplitsAtTheLastSeparator) {
        }) {
     ZipMemberName n = SplitZipName(c.stored);
     EXPECT_EQ(n.blank, c.blank) << c.stored;
-    if (!c.blank) EXPECT_EQ(n.FileName(), c.file_name) << c.stored;
+    if (!c.blank) {
+      EXPECT_EQ(n.FileName(), c.file_name) << c.stored;
+    }
   }
 }
 
@@ -199,6 +203,7 @@ TEST(ZipMainComment, IsTheArchiveCommentUntrimmed) {
   EXPECT_EQ(ReadZipMainComment(MemoryContext(FixtureBytes("sfx_unadjusted.exe"))),
             "  Main archive comment  \r\nsecond line");
   EXPECT_EQ(ReadZipMainComment(MemoryContext(FixtureBytes("plain.zip"))), "");
+  EXPECT_EQ(ReadZipMainComment(MemoryContext(FixtureBytes("empty_with_comment.zip"))), "Nothing here \u00e9");
   EXPECT_EQ(ReadZipMainComment(MemoryContext(FixtureBytes("zip_comment_past_end.zip"))), "");
   EXPECT_FALSE(ReadZipMainComment(MemoryContext(FixtureBytes("not_sfx.exe"))));
   EXPECT_FALSE(ReadZipMainComment(MemoryContext(FixtureBytes("zip_no_end_record.zip"))));
@@ -224,6 +229,42 @@ TEST(ZipMember, RefusesWhatCannotBeReadSoundly) {
   EXPECT_FALSE(ReadZipMember(MemoryContext(FixtureBytes("not_sfx.exe")), "FILE_ID.DIZ", 65536));
 }
 
+// Stored, empty members named "f<n>"; the plain end record, so at most 65535 of them.
+std::vector<std::byte> BuildZip(uint32_t members) {
+  std::string local, central;
+  auto le16 = [](std::string& s, uint32_t v) { s += char(v & 0xFF); s += char((v >> 8) & 0xFF); };
+  auto le32 = [&](std::string& s, uint32_t v) { le16(s, v & 0xFFFF); le16(s, v >> 16); };
+  for (uint32_t i = 0; i < members; ++i) {
+    std::string name = "f" + std::to_string(i);
+    uint32_t offset = static_cast<uint32_t>(local.size());
+    le32(local, 0x04034b50); le16(local, 10); le16(local, 0); le16(local, 0); le16(local, 0); le16(local, 0x2E84);
+    le32(local, 0); le32(local, 0); le32(local, 0); le16(local, name.size()); le16(local, 0);
+    local += name;
+    le32(central, 0x02014b50); le16(central, 20); le16(central, 10); le16(central, 0); le16(central, 0);
+    le16(central, 0); le16(central, 0x2E84); le32(central, 0); le32(central, 0); le32(central, 0);
+    le16(central, name.size()); le16(central, 0); le16(central, 0); le16(central, 0); le16(central, 0);
+    le32(central, 0x20); le32(central, offset);
+    central += name;
+  }
+  std::string end;
+  le32(end, 0x06054b50); le16(end, 0); le16(end, 0); le16(end, members); le16(end, members);
+  le32(end, central.size()); le32(end, local.size()); le16(end, 0);
+  return testing::ToBytes(local + central + end);
+}
+
+TEST(ZipReader, ListsAllOf65535MembersWithoutCallingTheArchiveDamaged) {
+  // An end record that counts 65535 members is read by minizip as "count unknown": it reads
+  // on after the last member and meets the end record instead of another member.
+  for (uint32_t members : {65534u, 65535u}) {
+    ZipTestSink sink;
+    ReadResult r = ReadZip(MemoryContext(BuildZip(members)), sink);
+    EXPECT_EQ(r.outcome, ReadOutcome::Ok) << members << " " << r.detail;
+    EXPECT_EQ(sink.entries.size(), members);
+    ASSERT_FALSE(sink.entries.empty());
+    EXPECT_EQ(sink.entries.back().file_name, "f" + std::to_string(members - 1));
+  }
+}
+
 TEST(ZipArchive, SkipsAProgramStubOnlyWhereMinizipCannot) {
   auto open = [](const char* fixture) {
     return platform::ZipArchive::Open(platform::MemoryBytes(FixtureBytes(fixture)));
@@ -244,7 +285,7 @@ TEST(ZipRobustness, PrefixesAndMutationsNeverCrash) {
   std::mt19937 rng(seed);
   std::cout << "mutation seed " << seed << "\n";
   for (const char* fixture : {"comment_diz.zip", "names.zip", "zip64.zip", "sfx_unadjusted.exe",
-                              "sfx_zip64_unadjusted.exe", "encrypted.zip", "diz_lower.zip"}) {
+                              "sfx_zip64_unadjusted.exe", "encrypted.zip", "diz_lower.zip", "empty_with_comment.zip"}) {
     auto bytes = FixtureBytes(fixture);
     auto exercise = [&](std::vector<std::byte> b) {
       ZipTestSink sink;
