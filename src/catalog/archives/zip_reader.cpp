@@ -18,6 +18,11 @@ using platform::ZipListOutcome;
 // Catalog texts hold no NUL; a stored text ends at its first one.
 std::string_view UpToNul(std::string_view s) { return s.substr(0, std::min(s.find('\0'), s.size())); }
 
+constexpr uint8_t kHostUnix = 3, kHostDarwin = 19;
+
+// Marked UTF-8 (the flag or Info-ZIP's Unicode Path field) is UTF-8. Names from Unix-like
+// systems are in the maker's own character set, UTF-8 nowadays, and are taken as such when
+// they are valid UTF-8. Everything else (DOS, Windows, OS/2) is code page 437.
 std::string DecodeName(const ZipEntryInfo& e) {
   std::string_view raw = UpToNul(e.raw_name);
   if (e.utf8 && text::IsValidUtf8(raw)) return std::string(raw);
@@ -25,6 +30,8 @@ std::string DecodeName(const ZipEntryInfo& e) {
     std::string_view unicode = UpToNul(*e.unicode_path);
     if (text::IsValidUtf8(unicode)) return std::string(unicode);
   }
+  if ((e.host_system == kHostUnix || e.host_system == kHostDarwin) && text::IsValidUtf8(raw))
+    return std::string(raw);
   return text::Cp437ToUtf8(raw);
 }
 

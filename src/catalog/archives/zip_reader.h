@@ -18,6 +18,8 @@ struct ZipMemberName {
 };
 ZipMemberName SplitZipName(std::string_view name);
 
+// Member names are UTF-8 when the archive marks them so, or when a Unix-like system made
+// them and they are valid UTF-8; otherwise they are code page 437.
 // Lists the archive folder_path + archive_name. Every member is counted; when the archive is
 // in the start folder, members that are not folders and whose base name passes the specs are
 // recorded with the name "base <path>", their uncompressed size, DOS stamp, external

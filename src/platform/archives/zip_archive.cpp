@@ -259,6 +259,7 @@ ZipListOutcome ZipArchive::List(const std::function<bool(const ZipEntryInfo&)>& 
     e.flags = static_cast<uint16_t>(fi.flag);
     e.utf8 = (e.flags & kFlagUtf8) != 0;
     e.method = static_cast<uint16_t>(fi.compression_method);
+    e.host_system = static_cast<uint8_t>(fi.version >> 8);
     e.uncompressed_size = fi.uncompressed_size;
     e.dos_date = static_cast<uint16_t>(fi.dosDate >> 16);
     e.dos_time = static_cast<uint16_t>(fi.dosDate & 0xFFFF);

@@ -35,6 +35,7 @@ struct ZipEntryInfo {
   uint32_t external_attributes = 0;
   uint16_t flags = 0;
   uint16_t method = 0;
+  uint8_t host_system = 0;  // high byte of "version made by": 0 DOS, 3 Unix, 11 NTFS, 19 OS X ...
   ZipEntryPosition position;
 };
 

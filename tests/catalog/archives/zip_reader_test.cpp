@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"encrypted.zip", ReadOutcome::Ok, 2, {"FILE_ID.DIZ", "readme.txt"}, ""},
         ListCase{"names.zip", ReadOutcome::Ok, 6,
                  {"caf\u00e9.txt", "back.txt <dir\\sub\\>", "drive.txt <C:>", "\u65e5\u672c.txt"}, ""},
+        ListCase{"unix_names.zip", ReadOutcome::Ok, 2, {"caf\u00e9.txt", "na\u2229ve.txt"}, ""},
+        ListCase{"dos_host_utf8_bytes.zip", ReadOutcome::Ok, 2, {"caf\u251c\u2310.txt", "na\u2229ve.txt"}, ""},
         // Damaged: what was listed before the damage stays.
         ListCase{"zip_bad_second_record.zip", ReadOutcome::Failed, 1, {"FILE_ID.DIZ"}, kTrimmedComment},
         ListCase{"zip_count_too_high.zip", ReadOutcome::Failed, 5, kCommentDizNames, kTrimmedComment},
