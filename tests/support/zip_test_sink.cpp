@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -46,6 +47,17 @@ std::vector<std::byte> FixtureBytes(const std::string& name) {
   std::vector<std::byte> bytes(chars.size());
   std::memcpy(bytes.data(), chars.data(), chars.size());
   return bytes;
+}
+
+std::vector<std::string> FixtureNames(std::initializer_list<std::string_view> extensions) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(TEMBREL_FIXTURES_DIR) + "/zipmedia")) {
+    std::string name = entry.path().filename().string();
+    for (std::string_view ext : extensions)
+      if (name.ends_with(ext)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::vector<std::byte> ToBytes(std::string_view text) {

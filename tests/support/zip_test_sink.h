@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <random>
 #include <string>
@@ -47,6 +48,8 @@ class BytesSource final : public archives::ArchiveSource {
 };
 
 std::vector<std::byte> FixtureBytes(const std::string& name);  // tests/fixtures/zipmedia/<name>
+// Names of the samples in that folder whose names end in one of `extensions` (".zip"), sorted.
+std::vector<std::string> FixtureNames(std::initializer_list<std::string_view> extensions);
 std::vector<std::byte> ToBytes(std::string_view text);
 
 // A context for the archive `name` in folder "\DISKS" whose only file is `bytes`.

@@ -114,14 +114,16 @@ TEST(CabRobustness, PrefixesAndMutationsNeverCrash) {
   const unsigned seed = 1234;  // fixed so failures reproduce
   std::mt19937 rng(seed);
   std::cout << "mutation seed " << seed << "\n";
-  for (const char* fixture : {"plain.cab", "deflate.cab", "utf8_name.cab"}) {
+  const auto fixtures = testing::FixtureNames({".cab"});
+  ASSERT_GE(fixtures.size(), 9u);
+  for (const std::string& fixture : fixtures) {
     auto bytes = FixtureBytes(fixture);
     auto exercise = [](std::vector<std::byte> b) {
       ZipTestSink sink;
       ReadCab(MemoryContext(std::move(b), "TEST.CAB"), sink);
     };
     for (size_t n = 0; n <= bytes.size(); ++n) exercise(std::vector<std::byte>(bytes.begin(), bytes.begin() + n));
-    for (int i = 0; i < 2000; ++i) exercise(testing::Mutate(bytes, rng));
+    for (int i = 0; i < 1000; ++i) exercise(testing::Mutate(bytes, rng));
   }
 }
 
