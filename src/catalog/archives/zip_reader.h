@@ -18,14 +18,14 @@ struct ZipMemberName {
 };
 ZipMemberName SplitZipName(std::string_view name);
 
-// Member names are UTF-8 when the archive marks them so, or when a Unix-like system made
-// them and they are valid UTF-8; otherwise they are code page 437.
 // Lists the archive folder_path + archive_name. Every member is counted; when the archive is
 // in the start folder, members that are not folders and whose base name passes the specs are
 // recorded with the name "base <path>", their uncompressed size, DOS stamp, external
 // attributes (the whole 32-bit word) and their own comment. main_comment is the archive
 // comment, trimmed; the run takes it as the current comment when that is blank.
 // Failed when the file is not a ZIP or its directory is damaged (members so far stay).
+// Member names are UTF-8 when the archive marks them so, or when a Unix-like system made
+// them and they are valid UTF-8; otherwise they are code page 437.
 ReadResult ReadZip(const ArchiveContext& context, ArchiveSink& sink);
 
 // The archive comment alone, untrimmed; null when the file cannot be read as a ZIP, empty

@@ -7,6 +7,9 @@
 // still count from the start of the ZIP part, minizip works out the distance for the plain
 // end record, and for a ZIP64 end record (which minizip cannot follow then) Open retries
 // with a view that starts where the ZIP part starts.
+//
+// An archive without members is only its end record, at offset 0, which minizip cannot
+// tell from "no end record found"; Open retries with four zero bytes in front of it.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
