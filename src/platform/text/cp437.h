@@ -4,21 +4,20 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text/cp1252.h"  // IsValidUtf8
+#include "platform/text/utf8.h"    // AppendUtf8
+
 namespace tembrel::text {
 
 // Every byte below 128 stays as it is (control characters included, so line breaks survive);
 // every byte from 128 up becomes its code page 437 character in UTF-8.
 std::string Cp437ToUtf8(std::string_view bytes);
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view bytes);
 
 // For texts that carry no mark of their encoding (archive comments, FILE_ID.DIZ): a text
 // that is already valid UTF-8 is kept, anything else is read as code page 437. Code page
 // 437 text with letters above 127 is almost never valid UTF-8, so the guess is safe.
 std::string DosTextToUtf8(std::string_view bytes);
 
-// Appends the UTF-8 form of one code point (U+0000..U+10FFFF, surrogates excluded by callers).
-void AppendUtf8(std::string& out, char32_t code_point);
 
 }  // namespace tembrel::text
