@@ -1,6 +1,7 @@
 #include "support/recording_archive_sink.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,6 +10,8 @@
 #include "catalog/archives/archive_text.h"
 #include "catalog/archives/file_source.h"
 #include "catalog/archives/memory_source.h"
+
+#include <gtest/gtest.h>
 
 namespace tembrel::archives::testing {
 
@@ -85,6 +88,25 @@ ReadOutput ReadBytes(ArchiveKind kind, const std::string& name, std::vector<std:
   ctx.open = folder.Opener(piece);
   out.result = ReadArchive(kind, ctx, out.sink, options);
   return out;
+}
+
+void PrintTo(const ArchiveCase& c, std::ostream* os) { *os << c.fixture; }
+
+std::string ArchiveCaseName(const ArchiveCase& c) {
+  std::string name = c.fixture;
+  for (char& ch : name)
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return name;
+}
+
+void ExpectArchiveCase(const ArchiveCase& c, const ReaderOptions& options) {
+  const ReadOutput out = ReadFixture(c.fixture, options);
+  EXPECT_EQ(out.result.outcome, c.outcome) << c.fixture << ": " << out.result.detail;
+  ASSERT_EQ(out.sink.entries.size(), c.entries) << c.fixture << ": " << out.result.detail;
+  if (c.entries > 0) {
+    EXPECT_EQ(out.sink.entries.front().file_name, c.first_name) << c.fixture;
+  }
+  EXPECT_GE(out.sink.counted, out.sink.entries.size()) << c.fixture;
 }
 
 }  // namespace tembrel::archives::testing

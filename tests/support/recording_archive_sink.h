@@ -3,6 +3,7 @@
 // helpers that run a reader over a fixture file or over bytes in memory.
 #include <cstddef>
 #include <functional>
+#include <ostream>
 #include <map>
 #include <string>
 #include <string_view>
@@ -67,5 +68,18 @@ ReadOutput ReadFixture(const std::string& name, const ReaderOptions& options = {
 // Reads bytes under the given archive name, in pieces when piece is not 0.
 ReadOutput ReadBytes(ArchiveKind kind, const std::string& name, std::vector<std::byte> bytes,
                      size_t piece = 0, const ReaderOptions& options = {});
+
+// One row of a reader's fixture table.
+struct ArchiveCase {
+  const char* fixture;
+  size_t entries;          // recorded through AddEntry
+  const char* first_name;  // of the first recorded entry; "" when none
+  ReadOutcome outcome;
+};
+void PrintTo(const ArchiveCase& c, std::ostream* os);
+// A test name made of the fixture's name.
+std::string ArchiveCaseName(const ArchiveCase& c);
+// Reads the case's fixture and checks the count, the first name and the outcome.
+void ExpectArchiveCase(const ArchiveCase& c, const ReaderOptions& options = {});
 
 }  // namespace tembrel::archives::testing
