@@ -10,10 +10,12 @@
 namespace tembrel::archives {
 
 std::unique_ptr<FileSource> FileSource::Open(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+  // O_NONBLOCK keeps a FIFO named like an archive from blocking the open; it does nothing to
+  // a regular file.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) return nullptr;
   struct stat st {};
-  // Only regular files: a FIFO or a device named like an archive would block or never end.
+  // Only regular files: a FIFO or a device would block or never end.
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
     ::close(fd);
     return nullptr;

@@ -64,7 +64,6 @@ ReadResult ReadRar(const ArchiveContext& ctx, ArchiveSource& src, ArchiveSink& s
   MemberWalk walk(ctx, sink);
   uint64_t pos = 0;
   for (;;) {
-    if (walk.StopRequested()) return AbortedResult();
     std::array<std::byte, kBaseSize + 4> b{};
     const int64_t got = ReadUpTo(src, pos, std::span(b).first(kBaseSize));
     if (got < 0) return Failure(ReadStatus::Error, "block", pos);
@@ -97,6 +96,7 @@ ReadResult ReadRar(const ArchiveContext& ctx, ArchiveSource& src, ArchiveSink& s
       continue;
     }
     if (type != kFileBlock) return Failure("unknown block type " + std::to_string(type) + " at offset " + std::to_string(pos));
+    if (walk.StopRequested()) return AbortedResult();
 
     std::vector<std::byte> h;
     if (auto st = ReadBlock(src, pos, header_size, h); st != ReadStatus::Ok) return Failure(st, "file header", pos);

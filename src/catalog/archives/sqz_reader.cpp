@@ -46,7 +46,6 @@ ReadResult ReadSqz(const ArchiveContext& ctx, ArchiveSource& src, ArchiveSink& s
 
   uint64_t pos = kArchiveHeaderSize;
   for (;;) {
-    if (walk.StopRequested()) return AbortedResult();
     std::array<std::byte, 3> lead{};
     const int64_t got = ReadUpTo(src, pos, std::span(lead).first(1));
     if (got < 0) return Failure(ReadStatus::Error, "block", pos);
@@ -61,6 +60,7 @@ ReadResult ReadSqz(const ArchiveContext& ctx, ArchiveSource& src, ArchiveSink& s
       pos += 3 + uint64_t{length};
       continue;
     }
+    if (walk.StopRequested()) return AbortedResult();
     std::vector<std::byte> h;
     if (auto st = ReadBlock(src, pos + 1, s + 1u, h); st != ReadStatus::Ok) return Failure(st, "member header", pos);
     ByteCursor c(h);
