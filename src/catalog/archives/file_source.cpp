@@ -26,7 +26,10 @@ std::unique_ptr<FileSource> FileSource::Open(const std::string& path) {
 FileSource::~FileSource() { ::close(fd_); }
 
 int64_t FileSource::ReadAt(uint64_t offset, std::span<std::byte> out) {
-  if (offset > static_cast<uint64_t>(std::numeric_limits<off_t>::max())) return 0;
+  // Nothing lies past the largest offset a file can have.
+  const auto max_offset = static_cast<uint64_t>(std::numeric_limits<off_t>::max());
+  if (offset > max_offset) return 0;
+  if (out.size() > max_offset - offset) out = out.first(static_cast<size_t>(max_offset - offset));
   size_t done = 0;
   while (done < out.size()) {
     const ssize_t n = ::pread(fd_, out.data() + done, out.size() - done,

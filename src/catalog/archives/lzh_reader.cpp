@@ -38,7 +38,9 @@ namespace {
 //  26     extended headers: type (1), data, size of the next one (2); 0 ends them.
 //         Type 0x01 holds the file name, 0x40 the DOS attribute.
 // The next header follows at H + compressed size.
+constexpr size_t kSizesOffset = 7;  // compressed, then uncompressed size, in every level
 constexpr size_t kLevelOffset = 20;
+constexpr size_t kLevel2OsOffset = 23;
 constexpr uint8_t kMinOldHeader = 20;
 constexpr size_t kLevel2BaseSize = 26;
 constexpr uint8_t kNameExtension = 0x01;
@@ -88,7 +90,7 @@ ReadResult ReadLzh(const ArchiveContext& ctx, ArchiveSource& src, ArchiveSink& s
       if (auto st = ReadBlock(src, pos, first + 2u, h); st != ReadStatus::Ok)
         return Failure(st, "header", pos);
       ByteCursor c(h);
-      c.Seek(7);
+      c.Seek(kSizesOffset);
       const uint32_t compressed = *c.Le32();
       m.size = *c.Le32();
       const uint16_t time = *c.Le16();
@@ -115,11 +117,11 @@ ReadResult ReadLzh(const ArchiveContext& ctx, ArchiveSource& src, ArchiveSink& s
       if (total < kLevel2BaseSize) return Failure("level 2 header too small at offset " + std::to_string(pos));
       if (auto st = ReadBlock(src, pos, total, h); st != ReadStatus::Ok) return Failure(st, "header", pos);
       ByteCursor c(h);
-      c.Seek(7);
+      c.Seek(kSizesOffset);
       const uint32_t compressed = *c.Le32();
       m.size = *c.Le32();
       const uint32_t unix_time = *c.Le32();
-      c.Seek(23);
+      c.Seek(kLevel2OsOffset);
       const bool unix_os = *c.U8() == kUnixOs;
       size_t ext_size = *c.Le16();
       std::string raw_name;

@@ -19,7 +19,6 @@ class MemorySource final : public ArchiveSource {
 
   uint64_t Size() const override { return bytes_.size(); }
   int64_t ReadAt(uint64_t offset, std::span<std::byte> out) override {
-    ++reads_;
     if (fail_ || offset >= bytes_.size()) return fail_ ? -1 : 0;
     size_t n = std::min<uint64_t>(out.size(), bytes_.size() - offset);
     if (piece_ != 0) n = std::min(n, piece_);
@@ -29,13 +28,11 @@ class MemorySource final : public ArchiveSource {
 
   // Every later read fails, as on a disk that went away.
   void FailReads() { fail_ = true; }
-  size_t ReadCount() const { return reads_; }
 
  private:
   std::vector<std::byte> bytes_;
   size_t piece_;
   bool fail_ = false;
-  size_t reads_ = 0;
 };
 
 }  // namespace tembrel::archives

@@ -33,6 +33,8 @@ constexpr size_t kArchiveHeaderSize = 34;
 constexpr size_t kTagOffset = 20;
 constexpr size_t kEntrySize = 58;
 constexpr size_t kNextOffset = 6;
+constexpr size_t kDateOffset = 14;
+constexpr size_t kCommentOffset = 32;
 constexpr size_t kMaxComment = 43;
 
 }  // namespace
@@ -70,13 +72,13 @@ ReadResult ReadZoo(const ArchiveContext& ctx, ArchiveSource& src, ArchiveSink& s
     if (next <= 0) return {};
     if (static_cast<uint64_t>(next) <= pos) return Failure("entry points back at offset " + std::to_string(pos));
 
-    c.Seek(14);
+    c.Seek(kDateOffset);
     const uint16_t date = *c.Le16();
     const uint16_t time = *c.Le16();
     c.Skip(2);
     ArchiveMember m;
     m.size = *c.Le32();
-    c.Seek(32);
+    c.Seek(kCommentOffset);
     const uint32_t comment_at = *c.Le32();
     const uint16_t comment_length = *c.Le16();
     m.file_name = ZooMemberName(*c.Text(13));
