@@ -14,6 +14,7 @@
 #include "app/global_tables.h"
 #include "app/text_helpers.h"
 #include "catalog/catalog_run.h"
+#include "catalog/content_reader.h"
 #include "cli/cli_ui.h"
 #include "gui/qt_settings.h"
 #include "platform/volumes/linux_volumes.h"
@@ -216,6 +217,8 @@ int CatalogFolder(Session& s, const Args& args) {
   auto files = fs::MakePosixFileSystem();
   catalog::TCatalogProgressForm window(s.state);
   catalog::CatalogRunner run(ctx, volumes, *files, window);
+  catalog::ArchiveContentReader archives_and_media;
+  run.SetContentReader(&archives_and_media);
   catalog::CatalogRunRequest r;
   r.drive = volumes.Letter();
   std::string start = args.Get("--start");
