@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "app/question_form.h"
 #include "catalog/bad_entry_form.h"
+#include "catalog/confirm_expand_archive_form.h"
 #include "catalog/disk_alias_form.h"
 #include "catalog/disk_already_cataloged_form.h"
 #include "catalog/disk_label_form.h"
@@ -97,6 +99,17 @@ Button CliUi::ShowModal(Form& form) {
     Print("skipped", f->values[1] + "\\" + f->values[0] + " (a name is longer than a catalog can hold)");
     f->SkipClick();
     return f->modal_result;
+  }
+  // Archives asked about one by one are left unexpanded: nobody is there to choose.
+  if (auto* f = dynamic_cast<TConfirmExpandArchiveForm*>(&form)) {
+    Print("not expanded", f->archive_path);
+    f->NoClick();
+    return f->ModalResult();
+  }
+  if (auto* f = dynamic_cast<TQuestionForm*>(&form)) {
+    Print("answered no", f->text);
+    f->Click(Button::No);
+    return Button::No;
   }
   refusals_.push_back("a dialog needs a person: " + std::string(form.ClassName()));
   return Button::Cancel;
