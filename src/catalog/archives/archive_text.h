@@ -5,11 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text/cp1252.h"
+
 namespace tembrel::archives {
+
+using text::IsValidUtf8;
 
 // Code page 437 to UTF-8; NUL bytes are dropped (no stored name or comment can hold one).
 std::string DecodeCp437(std::string_view raw);
-bool IsValidUtf8(std::string_view text);
 // Archives made on Unix usually hold UTF-8 names; everything else is code page 437.
 std::string DecodeName(std::string_view raw, bool may_be_utf8);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "catalog/archives/source_bytes.h"
-#include "catalog/archives/zip_dos_time.h"
+#include "catalog/archives/archive_datetime.h"
 #include "platform/archives/cab_archive.h"
 #include "platform/text/cp437.h"
 
@@ -38,7 +38,7 @@ ReadResult ReadCab(const ArchiveContext& context, ArchiveSink& sink) {
     ArchiveMember member;
     member.file_name = std::move(name);
     member.size = static_cast<int64_t>(item.size);
-    ZipDosStamp stamp = ZipDosToStamp(item.dos_date, item.dos_time);
+    Stamp stamp = DosStamp(item.dos_date, item.dos_time);
     member.date = stamp.date;
     member.time = stamp.time;
     member.attribute = item.attributes;

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "catalog/archives/source_bytes.h"
-#include "catalog/archives/zip_dos_time.h"
+#include "catalog/archives/archive_datetime.h"
 #include "platform/archives/zip_archive.h"
 #include "platform/text/cp437.h"
 
@@ -99,7 +99,7 @@ ReadResult ReadZip(const ArchiveContext& context, ArchiveSink& sink) {
     ArchiveMember member;
     member.file_name = name.FileName();
     member.size = static_cast<int64_t>(e.uncompressed_size);
-    ZipDosStamp stamp = ZipDosToStamp(e.dos_date, e.dos_time);
+    Stamp stamp = DosStamp(e.dos_date, e.dos_time);
     member.date = stamp.date;
     member.time = stamp.time;
     member.attribute = static_cast<int32_t>(e.external_attributes);

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "catalog/archives/zip_dos_time.h"
+#include "catalog/archives/archive_datetime.h"
 #include "platform/archives/zip_archive.h"
 #include "support/zip_test_sink.h"
 
@@ -166,7 +166,7 @@ TEST(ZipDosTime, DateWordsAroundTheFloor) {
            {0x2E84, 0x4800, {2003, 4, 4}, {9, 0, 0}},
            {0x2E84, 0x4F80, {1980, 1, 1}, {0, 0, 0}},   // minute 60
        }) {
-    ZipDosStamp s = ZipDosToStamp(c.date, c.time);
+    Stamp s = DosStamp(c.date, c.time);
     EXPECT_EQ(s.date, c.want_date) << std::hex << c.date;
     EXPECT_EQ(s.time, c.want_time) << std::hex << c.time;
   }
