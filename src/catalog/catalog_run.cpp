@@ -41,8 +41,8 @@ CatalogRunner::~CatalogRunner() {
   walk_tx_.reset();
 }
 
-int CatalogRunner::Measure(std::string_view text) const {
-  return measure_ ? measure_(text) : static_cast<int>(text::Length(text)) * 7;
+int CatalogRunner::Measure(std::string_view text, int length) const {
+  return measure_ ? measure_(text) : length * 7;
 }
 
 void CatalogRunner::ResetCounters() {
@@ -258,19 +258,18 @@ void CatalogRunner::Walk() {
 
 void CatalogRunner::WalkFolder(fs::Listing& listing, const std::string& path, const std::string& real_path) {
   if (ctx_.state.abort_requested) return;
-  std::string folder_name = path.substr(2);
-  if (folder_name.size() > 1) folder_name.pop_back();
-  if (request_.ignore_recycle && text::ToUpper(folder_name).rfind("\\RECYCLED", 0) == 0) return;
+  // What every entry of this folder shares is worked out once.
+  FolderScope folder{path, real_path, path.substr(2), path.substr(2), InStartFolder(path)};
+  if (folder.name.size() > 1) folder.name.pop_back();
+  if (request_.ignore_recycle && text::ToUpper(folder.name).rfind("\\RECYCLED", 0) == 0) return;
   window_.main_operation_panel = " " + path;
   fs::Entry entry;
-  while (!ctx_.state.abort_requested && listing.Next(entry)) ProcessEntry(listing, entry, path, real_path, folder_name);
+  while (!ctx_.state.abort_requested && listing.Next(entry)) ProcessEntry(listing, entry, folder);
   if (!ctx_.state.abort_requested && listing.error() != 0) ReadFailure();
   RefreshCounters();
 }
 
-void CatalogRunner::ProcessEntry(fs::Listing& listing, const fs::Entry& entry, const std::string& path,
-                                 const std::string& real_path, const std::string& folder_name) {
-  const bool in_start = InStartFolder(path);
+void CatalogRunner::ProcessEntry(fs::Listing& listing, const fs::Entry& entry, const FolderScope& folder) {
   current_comment_.clear();
   ctx_.ui.ProcessEvents();
 
@@ -287,8 +286,8 @@ void CatalogRunner::ProcessEntry(fs::Listing& listing, const fs::Entry& entry, c
       ReadFailure();
       return;
     }
-    WalkFolder(*child.listing, path + entry.name + "\\", real_path + entry.raw_name + "/");
-    window_.main_operation_panel = " " + path;
+    WalkFolder(*child.listing, folder.path + entry.name + "\\", folder.real_path + entry.raw_name + "/");
+    window_.main_operation_panel = " " + folder.path;
     return;
   }
 
@@ -298,27 +297,29 @@ void CatalogRunner::ProcessEntry(fs::Listing& listing, const fs::Entry& entry, c
   // Only regular files are opened: links and device nodes are cataloged by name alone.
   const bool regular = entry.kind == fs::EntryKind::File;
   const int kind = ClassifyEntry(entry.name, options_);
-  ContentReader::FileContext file{kind, in_start, folder_name, real_path, entry.name, entry};
-  auto ends_with_exe = [&] {
-    const std::string& n = entry.name;
-    return n.size() > 4 && text::ToUpper(n.substr(n.size() - 4)) == ".EXE";
+  const std::string& n = entry.name;
+  const bool sfx = options_.do_sfx_archives && n.size() > 4 && text::ToUpper(n.substr(n.size() - 4)) == ".EXE";
+  const bool readable = content_ && regular;
+  std::optional<ContentReader::FileContext> file;
+  auto context = [&]() -> const ContentReader::FileContext& {
+    if (!file) file.emplace(ContentReader::FileContext{kind, folder.in_start, folder.name, folder.real_path, n, entry});
+    return *file;
   };
-  const bool sfx = options_.do_sfx_archives && ends_with_exe();
-  if (content_ && regular && (IsArchiveKind(kind) || sfx)) content_->ReadArchiveOrSfx(*this, file);
-  if (ctx_.state.abort_requested || !in_start) return;
-  if (content_ && regular && (kind == kZip || sfx)) content_->ReadDiz(*this, file);
+  if (readable && (IsArchiveKind(kind) || sfx)) content_->ReadArchiveOrSfx(*this, context());
+  if (ctx_.state.abort_requested || !folder.in_start) return;
+  if (readable && (kind == kZip || sfx)) content_->ReadDiz(*this, context());
 
   bool media = false;
-  if (PassesSpecs(folder_name, entry.name)) {
+  if (request_.scan_only || !specs_ || specs_->TakesIn(folder.slash, n)) {
     if (IsMediaKind(kind)) {
       media = true;
-      if (content_ && regular) content_->ReadMedia(*this, file);
+      if (readable) content_->ReadMedia(*this, context());
     }
-    AddEntry({entry.name, folder_name, "", size, entry.date, entry.time, static_cast<int32_t>(entry.attributes),
+    AddEntry({n, folder.name, "", size, entry.date, entry.time, static_cast<int32_t>(entry.attributes),
               current_comment_});
   }
   if (content_ && options_.copy_main_comment && !media && !current_comment_.empty() && !ctx_.state.abort_requested)
-    content_->CopyMainComment(*this, file);
+    content_->CopyMainComment(*this, context());
 }
 
 void CatalogRunner::AddEntry(const EntryData& in) {
@@ -357,9 +358,9 @@ void CatalogRunner::AddEntry(const EntryData& in) {
       }
     }
   }
-  for (int i = 0; i < 3; ++i) {
-    last_raw_[i] = raw[i];
-    last_used_[i] = used[i];
+  for (int i = 1; i < 3; ++i) {  // only folders and archives are ever reused
+    last_raw_[i].assign(raw[i]);
+    last_used_[i].assign(used[i]);
   }
   if (dropped || ctx_.state.abort_requested) return;
 
@@ -394,12 +395,14 @@ void CatalogRunner::AddEntry(const EntryData& in) {
   }
   ++counters_.to_be_cataloged;
   counters_.bytes_to_be_cataloged += in.size;
-  counters_.longest_file_name = std::max<int>(counters_.longest_file_name, static_cast<int>(text::Length(used[0])));
-  counters_.longest_folder_name = std::max<int>(counters_.longest_folder_name, static_cast<int>(text::Length(used[1])));
-  counters_.longest_archive_id = std::max<int>(counters_.longest_archive_id, static_cast<int>(text::Length(used[2])));
-  counters_.widest_file_name = std::max(counters_.widest_file_name, Measure(used[0]));
-  counters_.widest_folder_name = std::max(counters_.widest_folder_name, Measure(used[1]));
-  counters_.widest_archive_id = std::max(counters_.widest_archive_id, Measure(used[2]));
+  const int lengths[3] = {static_cast<int>(text::Length(used[0])), static_cast<int>(text::Length(used[1])),
+                          static_cast<int>(text::Length(used[2]))};
+  counters_.longest_file_name = std::max(counters_.longest_file_name, lengths[0]);
+  counters_.longest_folder_name = std::max(counters_.longest_folder_name, lengths[1]);
+  counters_.longest_archive_id = std::max(counters_.longest_archive_id, lengths[2]);
+  counters_.widest_file_name = std::max(counters_.widest_file_name, Measure(used[0], lengths[0]));
+  counters_.widest_folder_name = std::max(counters_.widest_folder_name, Measure(used[1], lengths[1]));
+  counters_.widest_archive_id = std::max(counters_.widest_archive_id, Measure(used[2], lengths[2]));
   // On disk, New is written in batches so a large walk is not one huge transaction.
   if (walk_tx_ && ++pending_ >= kBatchRows) {
     walk_tx_->Commit();

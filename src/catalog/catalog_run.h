@@ -120,16 +120,22 @@ class CatalogRunner {
   bool CreateNewTable();
   void DropNewTable();
   void Walk();
+  struct FolderScope {
+    const std::string& path;       // "C:\GAMES\"
+    const std::string& real_path;  // the real folder, with a trailing "/"
+    std::string name;              // "\GAMES"
+    std::string slash;             // "\GAMES\", what folder specs are matched against
+    bool in_start;
+  };
   void WalkFolder(fs::Listing& listing, const std::string& path, const std::string& real_path);
-  void ProcessEntry(fs::Listing& listing, const fs::Entry& entry, const std::string& path, const std::string& real_path,
-                    const std::string& folder_name);
+  void ProcessEntry(fs::Listing& listing, const fs::Entry& entry, const FolderScope& folder);
   bool SelectiveCatalogingStep();
   bool RedetermineLongest();
   bool CheckFieldSizes();
   bool UpdateStep();
   void ReadFailure();
   void ResetCounters();
-  int Measure(std::string_view text) const;
+  int Measure(std::string_view text, int length) const;
 
   AppContext& ctx_;
   volumes::VolumeService& volumes_;
