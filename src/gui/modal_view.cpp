@@ -44,7 +44,7 @@ void StorePlacement(const QWidget& window, Settings& settings, std::string_view 
   }
 }
 
-ModalView::ModalView(ModalForm& form, const ViewContext& ctx, bool resizable)
+ModalView::ModalView(Form& form, const ViewContext& ctx, bool resizable)
     : QDialog(ctx.parent), form_(form), ctx_(ctx), resizable_(resizable) {
   setObjectName(QString::fromUtf8(form.ClassName().data(), static_cast<qsizetype>(form.ClassName().size())));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -56,8 +56,8 @@ Button ModalView::Run() {
   RestorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
   exec();
   StorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
-  form_.FormClose();
-  return form_.ModalResult() == Button::None ? Button::Cancel : form_.ModalResult();
+  if (auto* modal = dynamic_cast<ModalForm*>(&form_)) modal->FormClose();
+  return form_.modal_result == Button::None ? Button::Cancel : form_.modal_result;
 }
 
 }  // namespace tembrel::gui

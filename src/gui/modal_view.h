@@ -1,7 +1,7 @@
 #pragma once
 // What every dialog view shares: its window position and size kept in the settings group
-// of its class, and the modal run that closes the window once the form has a result and
-// calls FormClose whatever way the window closed.
+// of its class, and the modal run that closes the window once the form has a result
+// (modal_result) and, for a ModalForm, calls FormClose whatever way the window closed.
 #include <QDialog>
 
 #include "app/modal_form.h"
@@ -15,7 +15,7 @@ void StorePlacement(const QWidget& window, Settings& settings, std::string_view 
 class ModalView : public QDialog {
   Q_OBJECT
  public:
-  ModalView(ModalForm& form, const ViewContext& ctx, bool resizable);
+  ModalView(Form& form, const ViewContext& ctx, bool resizable);
   // Shows the dialog modally and returns how it closed (Cancel when the form set nothing).
   Button Run();
 
@@ -24,9 +24,9 @@ class ModalView : public QDialog {
   template <class Fn>
   void Handle(Fn fn) {
     fn();
-    if (form_.CloseRequested()) done(QDialog::Accepted);
+    if (form_.modal_result != Button::None) done(QDialog::Accepted);
   }
-  ModalForm& form_;
+  Form& form_;
   ViewContext ctx_;
 
  private:
