@@ -53,9 +53,12 @@ ModalView::ModalView(Form& form, const ViewContext& ctx, bool resizable)
 Button ModalView::Run() {
   // A view that chose its own first size keeps it; the others fit their contents.
   if (!testAttribute(Qt::WA_Resized)) adjustSize();
-  RestorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  if (remember_place_)
+    RestorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  else
+    CentreOver(*this, parentWidget());
   exec();
-  StorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  if (remember_place_) StorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
   if (auto* modal = dynamic_cast<ModalForm*>(&form_)) modal->FormClose();
   return form_.modal_result == Button::None ? Button::Cancel : form_.modal_result;
 }

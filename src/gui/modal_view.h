@@ -21,6 +21,9 @@ class ModalView : public QDialog {
 
  protected:
   // Runs a handler of the form, then closes the window when the form asks for it.
+  // A window that always opens over its parent instead of where it was last.
+  void OpenOverParent() { remember_place_ = false; }
+
   template <class Fn>
   void Handle(Fn fn) {
     fn();
@@ -31,6 +34,7 @@ class ModalView : public QDialog {
 
  private:
   bool resizable_;
+  bool remember_place_ = true;
 };
 
 }  // namespace tembrel::gui
