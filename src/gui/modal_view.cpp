@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <QShortcut>
+
+#include "gui/app/help_view.h"
 #include "gui/paint_helpers.h"
 
 namespace tembrel::gui {
@@ -49,6 +52,17 @@ ModalView::ModalView(Form& form, const ViewContext& ctx, bool resizable)
   setObjectName(QString::fromUtf8(form.ClassName().data(), static_cast<qsizetype>(form.ClassName().size())));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
+
+void ModalView::SetHelpTopic(std::string anchor) {
+  if (!help_key_) {
+    help_key_ = true;
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { ShowHelp(); });
+  }
+  help_topic_ = std::move(anchor);
+}
+
+void ModalView::ShowHelp() { ShowHelpTopic(ctx_, help_topic_); }
 
 Button ModalView::Run() {
   // A view that chose its own first size keeps it; the others fit their contents.

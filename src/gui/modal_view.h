@@ -3,6 +3,7 @@
 // of its class, and the modal run that closes the window once the form has a result
 // (modal_result) and, for a ModalForm, calls FormClose whatever way the window closed.
 #include <QDialog>
+#include <string>
 
 #include "app/modal_form.h"
 #include "gui/qt_ui.h"
@@ -23,6 +24,9 @@ class ModalView : public QDialog {
   // Runs a handler of the form, then closes the window when the form asks for it.
   // A window that always opens over its parent instead of where it was last.
   void OpenOverParent() { remember_place_ = false; }
+  // The help page's topic for this window: F1 and the window's "Help" button open it.
+  void SetHelpTopic(std::string anchor);
+  void ShowHelp();
 
   template <class Fn>
   void Handle(Fn fn) {
@@ -35,6 +39,8 @@ class ModalView : public QDialog {
  private:
   bool resizable_;
   bool remember_place_ = true;
+  std::string help_topic_ = "contents";
+  bool help_key_ = false;
 };
 
 }  // namespace tembrel::gui
