@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
   zip unzip dosfstools
+  arj
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -29,12 +29,21 @@ std::string ResolveProgramFolder() {
 }
 
 db::Database OpenGlobalDatabase(const std::string& program_folder) {
-  return db::Database::Open(WithTrailingSlash(program_folder) + kGlobalFileName);
+  db::Database db = db::Database::Open(WithTrailingSlash(program_folder) + kGlobalFileName);
+  // Work tables (the cataloging run's New) are scratch: no journal, no flushing; a crash
+  // leaves nothing that matters, and the next run recreates them.
+  db.Attach(WithTrailingSlash(program_folder) + kWorkFileName, db::kWork);
+  db.Exec("PRAGMA Work.journal_mode=OFF");
+  db.Exec("PRAGMA Work.synchronous=OFF");
+  db.Exec("PRAGMA main.cache_size=-16384");
+  db.Exec("PRAGMA Work.cache_size=-16384");
+  return db;
 }
 
 void AttachDataFolder(db::Database& db, const std::string& data_folder) {
   if (db.IsAttached(db::kData)) db.Detach(db::kData);
   db.Attach(WithTrailingSlash(data_folder) + kCatalogsFileName, db::kData);
+  db.Exec("PRAGMA Data.cache_size=-32768");
 }
 
 }  // namespace tembrel

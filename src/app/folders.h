@@ -15,8 +15,10 @@ std::string WithTrailingSlash(std::string dir);
 
 inline constexpr const char* kGlobalFileName = "tembrel-global.sqlite";
 inline constexpr const char* kCatalogsFileName = "tembrel-catalogs.sqlite";
+inline constexpr const char* kWorkFileName = "tembrel-work.sqlite";
 
-// Opens the global tables' file in the program folder (main + Memory).
+// Opens the global tables' file in the program folder (main), the work tables' file (Work)
+// and the in-memory database (Memory).
 db::Database OpenGlobalDatabase(const std::string& program_folder);
 // (Re)attaches the catalogs' file of data_folder as "Data", detaching the previous one.
 void AttachDataFolder(db::Database& db, const std::string& data_folder);

@@ -1,6 +1,7 @@
 #include "catalog/catalog_disk_spec_form.h"
 
 #include "app/text_helpers.h"
+#include "catalog/content_reader.h"
 #include "store/catalog_options_form.h"
 
 namespace tembrel::catalog {
@@ -60,7 +61,8 @@ bool TCatalogDiskSpecForm::CatalogNowClick() {
   ctx_.state.abort_requested = false;
   ctx_.ui.ShowModeless(window);
   CatalogRunner run(ctx_, volumes_, files_, window);
-  run.SetContentReader(content_reader);
+  ArchiveContentReader archives_and_media;
+  run.SetContentReader(content_reader ? content_reader : &archives_and_media);
   if (text_measure) run.SetTextMeasure(text_measure);
   bool ok = run.RunCataloging(request);
   // Success or failure, the window stays until the user closes it, so the figures can be read.

@@ -29,7 +29,7 @@ class TCatalogDiskSpecForm : public Form {
   bool CatalogNowClick();
   void FormClose();  // remembers the choices
 
-  // Plugged in by the desktop program (archive and media readers, text widths).
+  // What reads archives and media files; the real readers when not set (tests replace them).
   ContentReader* content_reader = nullptr;
   std::function<int(std::string_view)> text_measure;
 

@@ -401,7 +401,7 @@ void CatalogRunner::AddEntry(const EntryData& in) {
   counters_.widest_folder_name = std::max(counters_.widest_folder_name, Measure(used[1]));
   counters_.widest_archive_id = std::max(counters_.widest_archive_id, Measure(used[2]));
   // On disk, New is written in batches so a large walk is not one huge transaction.
-  if (walk_tx_ && NewSchema() == "main" && ++pending_ >= kBatchRows) {
+  if (walk_tx_ && ++pending_ >= kBatchRows) {
     walk_tx_->Commit();
     walk_tx_ = std::make_unique<db::Transaction>(ctx_.db);
     pending_ = 0;

@@ -110,7 +110,9 @@ class CatalogRunner {
   const std::string& CatalogVolumeLabel() const { return catalog_label_; }
   const std::string& ActualVolumeLabel() const { return actual_label_; }
   const UpdateResult& Update() const { return update_; }
-  std::string NewSchema() const { return request_.keep_in_memory || request_.scan_only ? "Memory" : "main"; }
+  std::string NewSchema() const {
+    return std::string(request_.keep_in_memory || request_.scan_only ? db::kMemory : db::kWork);
+  }
 
  private:
   bool ReadOptions();

@@ -90,7 +90,8 @@ MergeCounts UpdateCatalog(db::Database& db, const UpdateInput& in, const UpdateP
                             " SELECT n.FileName, ?1, n.FolderName, n.ArchiveID, n.FileSize, n.DateModified,"
                             " n.TimeModified, n.Attribute, '', n.Comment FROM " + NewName(in) +
                             " AS n WHERE n.Tagged AND NOT EXISTS (SELECT 1 FROM " + CatName(in) +
-                            " AS c WHERE c.VolumeLabel = ?1 COLLATE NOCASE AND " + kSameKey + ") ORDER BY n.rowid");
+                            " AS c WHERE c.VolumeLabel = ?1 COLLATE NOCASE AND " + kSameKey +
+                            ") ORDER BY n.FileName COLLATE NOCASE, n.FolderName COLLATE NOCASE, n.ArchiveID COLLATE NOCASE");
   add.Bind(1, label);
   add.Run();
   counts.added = db.Changes();

@@ -18,7 +18,8 @@ const db::TableDef& NewTableDef() {
         {"Comment", Kind::Memo},
         {"Tagged", Kind::Boolean},
     };
-    d.indexes = {{"", {"FileName", "FolderName", "ArchiveID"}, true, true}};
+    // Folder first: the walk adds a folder's files together, so the key grows almost in order.
+    d.indexes = {{"", {"FolderName", "ArchiveID", "FileName"}, true, true}};
     return d;
   }();
   return def;

@@ -52,6 +52,12 @@ class RunTest : public ::testing::Test, public tembrel::testing::AppFixture {
     std::ofstream(p) << std::string(size, 'x');
   }
   void Folder(const std::string& rel) { fsys::create_directories(disk.Path() / rel); }
+  // Copies a committed sample onto the disk.
+  void Fixture(const std::string& sample, const std::string& rel) {
+    fsys::path p = disk.Path() / rel;
+    fsys::create_directories(p.parent_path());
+    fsys::copy_file(fsys::path(TEMBREL_FIXTURES_DIR) / sample, p, fsys::copy_options::overwrite_existing);
+  }
 
   CatalogRunRequest Request(std::string start = "F:\\") {
     CatalogRunRequest r;
@@ -65,6 +71,7 @@ class RunTest : public ::testing::Test, public tembrel::testing::AppFixture {
     state.abort_requested = false;
     TCatalogProgressForm window(state);
     CatalogRunner run(ctx, volumes, *files, window);
+    run.SetContentReader(content);
     bool ok = run.RunCataloging(r);
     last_window = window.folders_skipped;
     last_counters = run.Counters();
@@ -82,6 +89,7 @@ class RunTest : public ::testing::Test, public tembrel::testing::AppFixture {
     return out;
   }
 
+  ContentReader* content = nullptr;  // archives and media are read when set
   std::string last_window;
   RunCounters last_counters;
   UpdateResult last_update;

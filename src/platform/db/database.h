@@ -42,6 +42,7 @@ class FieldTooLong : public DbError {
 inline constexpr std::string_view kMain = "main";
 inline constexpr std::string_view kData = "Data";
 inline constexpr std::string_view kMemory = "Memory";
+inline constexpr std::string_view kWork = "Work";
 
 // "name" with inner double quotes doubled: the only text ever pasted into SQL.
 std::string QuoteIdentifier(std::string_view name);
