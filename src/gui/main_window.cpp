@@ -1,5 +1,7 @@
 #include "gui/main_window.h"
 
+#include "app/help_form.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace tembrel::gui {
@@ -36,7 +39,15 @@ MainWindow::MainWindow(TMainForm& form, QtUi* ui) : form_(form), ui_(ui) {
   ShowStatPanels();
   form_.SetListener([this](TMainForm::Change c) { OnChange(c); });
   form_.SetTerminate([this] { close(); });
-  if (ui_) ui_->SetMainWindow(this);
+  if (ui_) {
+    ui_->SetMainWindow(this);
+    // F1: the help page, without the panel switch of the Help menu's commands.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] {
+      THelpForm help(HelpMode::Contents);
+      if (ui_->HasView(help.ClassName())) ui_->ShowModal(help);
+    });
+  }
 }
 
 MainWindow::~MainWindow() {

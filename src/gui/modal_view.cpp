@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <QShortcut>
+
+#include "gui/app/help_view.h"
 #include "gui/paint_helpers.h"
 
 namespace tembrel::gui {
@@ -44,20 +47,34 @@ void StorePlacement(const QWidget& window, Settings& settings, std::string_view 
   }
 }
 
-ModalView::ModalView(ModalForm& form, const ViewContext& ctx, bool resizable)
+ModalView::ModalView(Form& form, const ViewContext& ctx, bool resizable)
     : QDialog(ctx.parent), form_(form), ctx_(ctx), resizable_(resizable) {
   setObjectName(QString::fromUtf8(form.ClassName().data(), static_cast<qsizetype>(form.ClassName().size())));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
+void ModalView::SetHelpTopic(std::string anchor) {
+  if (!help_key_) {
+    help_key_ = true;
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { ShowHelp(); });
+  }
+  help_topic_ = std::move(anchor);
+}
+
+void ModalView::ShowHelp() { ShowHelpTopic(ctx_, help_topic_); }
+
 Button ModalView::Run() {
   // A view that chose its own first size keeps it; the others fit their contents.
   if (!testAttribute(Qt::WA_Resized)) adjustSize();
-  RestorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  if (remember_place_)
+    RestorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  else
+    CentreOver(*this, parentWidget());
   exec();
-  StorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
-  form_.FormClose();
-  return form_.ModalResult() == Button::None ? Button::Cancel : form_.ModalResult();
+  if (remember_place_) StorePlacement(*this, ctx_.settings, form_.ClassName(), resizable_);
+  if (auto* modal = dynamic_cast<ModalForm*>(&form_)) modal->FormClose();
+  return form_.modal_result == Button::None ? Button::Cancel : form_.modal_result;
 }
 
 }  // namespace tembrel::gui

@@ -11,6 +11,7 @@ namespace tembrel::gui {
 
 TipsDialog::TipsDialog(TTipsForm& form, const ViewContext& ctx) : ModalView(form, ctx, false), tips_(form) {
   setWindowTitle(QString::fromStdString(form.Title()));
+  OpenOverParent();  // the tips sit over the main window
   auto* layout = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
   auto* bulb = new QLabel(this);

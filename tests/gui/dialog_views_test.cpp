@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -90,6 +91,22 @@ TEST_F(DialogViewsTest, IncludeExcludeClosedByEscapeKeepsTheEditsUnwritten) {
   EXPECT_EQ(ui.ShowModal(form), Button::Cancel);
   EXPECT_EQ(state.specs.exclude[1], "*.BAK");
   EXPECT_EQ(Stored().exclude[1], "");
+}
+
+TEST_F(DialogViewsTest, HelpOpensThePageAtTheDialogsTopic) {
+  TIncludeExcludeForm form(ctx);
+  QString shown;
+  WhenModal([&](QDialog& d) {
+    WhenModal([&](QDialog& help) {
+      EXPECT_EQ(help.objectName(), "THelpForm");
+      shown = Child<QTextBrowser>(help, "HelpText")->source().toString();
+      help.reject();
+    });
+    Child<QPushButton>(d, "HelpBtn")->click();
+    Child<QPushButton>(d, "CancelBtn")->click();
+  });
+  EXPECT_EQ(ui.ShowModal(form), Button::Cancel);
+  EXPECT_EQ(shown, "qrc:/help/tembrel-help.html#include-exclude");
 }
 
 TEST_F(DialogViewsTest, ToolsSettingsUpperCasesAsTypedAndSavesTheDriveBoxes) {

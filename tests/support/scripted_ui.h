@@ -93,7 +93,7 @@ class ScriptedUi : public Ui {
 
   // When the logic opens a dialog of class F, `fn(F&)` plays the person: it calls the
   // form's handlers and returns how the dialog closed (a function returning void closes with
-  // the form's own result, or Ok). `times` dialogs of F are expected; each use counts one.
+  // the form's modal_result, or Ok when none was set). `times` dialogs of F are expected; each use counts one.
   // Like the window layer, FormClose() runs after `fn` on a ModalForm.
   template <class F, class Fn>
   ScriptedUi& Expect(Fn fn, int times = 1) {
@@ -102,9 +102,7 @@ class ScriptedUi : public Ui {
       F& f = static_cast<F&>(form);
       if constexpr (std::is_void_v<std::invoke_result_t<Fn&, F&>>) {
         fn(f);
-        if constexpr (std::is_base_of_v<ModalForm, F>)
-          return f.ModalResult() == Button::None ? Button::Ok : f.ModalResult();
-        return Button::Ok;
+        return f.modal_result == Button::None ? Button::Ok : f.modal_result;
       } else {
         return fn(f);
       }

@@ -10,7 +10,6 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
-#include "gui/app/help_view.h"
 
 namespace tembrel::gui {
 namespace {
@@ -78,7 +77,8 @@ class CatalogFolderView : public ModalView {
     layout->addLayout(buttons);
     connect(apply, &QPushButton::clicked, this, [this] { Handle([this] { folder_.ApplyBtnClick(); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { Handle([this] { folder_.CancelBtnClick(); }); });
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(ctx_, "data-folder"); });
+    SetHelpTopic("data-folder");
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
     Refresh();
   }
 

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/help_view.h"
 
 namespace tembrel::gui {
 namespace {
@@ -39,7 +38,8 @@ class IncludeExcludeView : public ModalView {
       Handle([this] { specs_.SaveBtnClick(); });
     });
     connect(cancel, &QPushButton::clicked, this, [this] { Handle([this] { specs_.CancelBtnClick(); }); });
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(ctx_, "include-exclude"); });
+    SetHelpTopic("include-exclude");
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
   }
 
  protected:

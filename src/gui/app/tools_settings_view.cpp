@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "gui/app/help_view.h"
 
 namespace tembrel::gui {
 namespace {
@@ -40,7 +39,8 @@ class ToolsSettingsView : public ModalView {
     layout->addLayout(buttons);
     connect(save, &QPushButton::clicked, this, [this] { Handle([this] { tools_.SaveBtnClick(); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { Handle([this] { tools_.CancelBtnClick(); }); });
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(ctx_, "squelch"); });
+    SetHelpTopic("squelch");
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
   }
 
  private:
