@@ -1,6 +1,7 @@
 #include "app/shell_commands.h"
 
 #include "app/about_form.h"
+#include "app/appearance_options_form.h"
 #include "app/help_form.h"
 #include "app/include_exclude_form.h"
 #include "app/tools_settings_form.h"
@@ -15,6 +16,12 @@ void RegisterShellCommands(TMainForm& form) {
   form.RegisterCommand("ToolsSettings1", [&form] {
     TToolsSettingsForm dialog(form.Context());
     form.UiRef().ShowModal(dialog);
+  });
+  form.RegisterCommand("MainWindowAppearanceOptions1", [&form] {
+    TAppearanceOptionsForm dialog(form.Appearance());
+    if (form.UiRef().ShowModal(dialog) != Button::Ok || dialog.ModalResult() != Button::Ok) return;
+    form.SetMinimumHeight(dialog.ApplyTo(form.Appearance()));
+    form.AppearanceChanged();
   });
   form.RegisterCommand("About1", [&form] {
     TAboutBox dialog;

@@ -1,6 +1,7 @@
 #include "gui/shell_views.h"
 
 #include "gui/about_dialog.h"
+#include "gui/app/appearance_options_view.h"
 #include "gui/app/catalog_folder_view.h"
 #include "gui/app/help_view.h"
 #include "gui/app/include_exclude_view.h"
@@ -16,6 +17,7 @@ namespace tembrel::gui {
 void RegisterShellViews(QtUi& ui) {
   InitShellResources();
   ui.RegisterView<TCatalogFolderForm>("TCatalogFolderForm", ShowCatalogFolderView);
+  ui.RegisterView<TAppearanceOptionsForm>("TAppearanceOptionsForm", ShowAppearanceOptionsView);
   ui.RegisterView<TIncludeExcludeForm>("TIncludeExcludeForm", ShowIncludeExcludeView);
   ui.RegisterView<TToolsSettingsForm>("TToolsSettingsForm", ShowToolsSettingsView);
   ui.RegisterView<TTipsForm>("TTipsForm", ShowTipsDialog);
