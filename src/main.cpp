@@ -8,6 +8,8 @@
 #include "gui/qt_settings.h"
 #include "gui/qt_ui.h"
 #include "gui/shell_views.h"
+#include "platform/fs/fs.h"
+#include "platform/volumes/linux_volumes.h"
 
 int main(int argc, char** argv) {
   using namespace tembrel;
@@ -23,8 +25,16 @@ int main(int argc, char** argv) {
   gui::RegisterShellViews(ui);
 
   gui::ProgramStart start(ui);
+  volumes::LinuxVolumes volumes(settings);
+  std::unique_ptr<fs::FileSystem> files = fs::MakePosixFileSystem();
+
   TMainForm form(state, settings, ui, clock);
   RegisterShellCommands(form);
+  form.SetDriveLister([&volumes] {
+    std::vector<DriveChoice> out;
+    for (const auto& d : volumes.Drives()) out.push_back({d.letter, d.root, d.label});
+    return out;
+  });
   gui::MainWindow window(form, &ui);
   ui.CreateSharedWindows();
   QObject::connect(&window, &gui::MainWindow::Closed, &app, &QCoreApplication::quit);

@@ -9,6 +9,13 @@
 
 namespace tembrel {
 
+// A drive of the drive chooser: its letter, the folder it stands for and its label.
+struct DriveChoice {
+  char letter = 0;
+  std::string root;
+  std::string label;
+};
+
 class TCatalogFolderForm : public ModalForm {
  public:
   // Opens the list at `start`; when that cannot be opened, at the working folder.
@@ -27,6 +34,9 @@ class TCatalogFolderForm : public ModalForm {
   bool OpenSubfolder(std::string_view name);
   // The subfolders of the opened folder, sorted, hidden ones left out.
   std::vector<std::string> Subfolders() const;
+
+  // The drives the chooser offers; empty: the window lists the mounted file systems itself.
+  std::vector<DriveChoice> drives;
 
   void ApplyBtnClick() { CloseWith(Button::Ok); }
   void CancelBtnClick() { CloseWith(Button::Cancel); }

@@ -163,6 +163,7 @@ void TMainForm::SettleDataFolder() {
   }
   if (ask) {
     TCatalogFolderForm form(folder);
+    if (list_drives_) form.drives = list_drives_();
     if (ui_.ShowModal(form) == Button::Ok) folder = form.Folder();
   }
   ddirname_ = folder;
@@ -311,6 +312,7 @@ void TMainForm::ExitProgram1Click() {
 void TMainForm::FolderForCatalogs1Click() {
   if (Trim(ddirname_).empty()) ddirname_ = state_.program_folder;
   TCatalogFolderForm form(Trim(ddirname_));
+  if (list_drives_) form.drives = list_drives_();
   if (ui_.ShowModal(form) != Button::Ok) return;
   const std::string folder = form.Folder();
   if (db_) {

@@ -13,6 +13,7 @@
 
 #include "app/app_context.h"
 #include "app/appearance.h"
+#include "app/catalog_folder_form.h"
 #include "app/command_table.h"
 #include "app/version.h"
 
@@ -70,6 +71,8 @@ class TMainForm : public Form {
   void SetProgramFolderResolver(std::function<std::string()> resolve) { resolve_program_folder_ = std::move(resolve); }
   void SetListener(std::function<void(Change)> listener) { listener_ = std::move(listener); }
   void SetTerminate(std::function<void()> terminate) { terminate_ = std::move(terminate); }
+  // The lettered drives the data folder dialog offers.
+  void SetDriveLister(std::function<std::vector<DriveChoice>()> list) { list_drives_ = std::move(list); }
 
   // Writes the remembered values back (the program's end).
   void SaveSettings();
@@ -145,6 +148,7 @@ class TMainForm : public Form {
   std::function<std::string()> resolve_program_folder_;
   std::function<void(Change)> listener_;
   std::function<void()> terminate_;
+  std::function<std::vector<DriveChoice>()> list_drives_;
   std::map<std::string, Handler, std::less<>> handlers_;
   bool terminated_ = false;
 

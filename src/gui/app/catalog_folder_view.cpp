@@ -34,9 +34,15 @@ class CatalogFolderView : public ModalView {
     drive_row->addWidget(drive_label);
     drive_row->addWidget(drives_, 1);
     layout->addLayout(drive_row);
-    // The drives here are the mounted file systems worth keeping data on, and the home folder.
-    drives_->addItem(QDir::homePath() + "  (Home)", QDir::homePath());
-    for (const QStorageInfo& s : QStorageInfo::mountedVolumes()) {
+    // The program's lettered drives when it has them; else the mounted file systems.
+    for (const DriveChoice& d : form.drives) {
+      QString text = QString("%1:").arg(QChar(d.letter));
+      if (!d.label.empty()) text += "  [" + Q(d.label) + "]";
+      text += "  " + Q(d.root);
+      drives_->addItem(text, Q(d.root));
+    }
+    if (form.drives.empty()) drives_->addItem(QDir::homePath() + "  (Home)", QDir::homePath());
+    for (const QStorageInfo& s : form.drives.empty() ? QStorageInfo::mountedVolumes() : QList<QStorageInfo>{}) {
       if (!s.isValid() || !s.isReady()) continue;
       const QByteArray type = s.fileSystemType();
       if (type == "tmpfs" || type == "devtmpfs" || type == "proc" || type == "sysfs" || type == "overlay" ||
