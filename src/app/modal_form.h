@@ -8,16 +8,14 @@ namespace tembrel {
 
 class ModalForm : public Form {
  public:
-  Button ModalResult() const { return modal_result_; }
-  bool CloseRequested() const { return modal_result_ != Button::None; }
+  // The same field the handlers of every form set, so a form closes whichever they use.
+  Button ModalResult() const { return modal_result; }
+  bool CloseRequested() const { return modal_result != Button::None; }
   // Called by the window layer when the window closes by any way.
   virtual void FormClose() {}
 
  protected:
-  void CloseWith(Button result) { modal_result_ = result; }
-
- private:
-  Button modal_result_ = Button::None;
+  void CloseWith(Button result) { modal_result = result; }
 };
 
 }  // namespace tembrel
