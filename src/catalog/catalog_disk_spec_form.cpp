@@ -59,6 +59,12 @@ bool TCatalogDiskSpecForm::CatalogNowClick() {
   request.origin = RunOrigin::Interactive;
   ctx_.state.abort_requested = false;
   ctx_.ui.ShowModeless(window);
+  // The window shows `window`: it is closed whatever way this ends, never left to outlive it.
+  struct CloseWindow {
+    Ui& ui;
+    TCatalogProgressForm& window;
+    ~CloseWindow() { ui.CloseModeless(window); }
+  } close_window{ctx_.ui, window};
   CatalogRunner run(ctx_, volumes_, files_, window);
   run.SetContentReader(content_reader);
   if (text_measure) run.SetTextMeasure(text_measure);
@@ -69,7 +75,6 @@ bool TCatalogDiskSpecForm::CatalogNowClick() {
   ctx_.ui.FormChanged(window);
   ctx_.state.abort_requested = false;
   ctx_.ui.WaitUntilClosed(window);
-  ctx_.ui.CloseModeless(window);
   ctx_.state.abort_requested = false;
   return ok;
 }
