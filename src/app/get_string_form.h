@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "app/modal_form.h"
 #include "platform/ui/ui.h"
 
 namespace tembrel {
 
-class TGetStringForm : public Form {
+class TGetStringForm : public ModalForm {
  public:
   std::string_view ClassName() const override { return "TGetStringForm"; }
 

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 
 namespace tembrel {
 
-class TSelectOneVolumeForm : public Form {
+class TSelectOneVolumeForm : public ModalForm {
  public:
   // Reads the summary table; throws db::DbError when it cannot be read (the caller shows
   // the engine's text and does not open the dialog).

@@ -2,11 +2,12 @@
 // The read-only text viewer: the caller loads a file and sets the caption to its path.
 #include <string>
 
+#include "app/modal_form.h"
 #include "platform/ui/ui.h"
 
 namespace tembrel {
 
-class TTextFileViewerForm : public Form {
+class TTextFileViewerForm : public ModalForm {
  public:
   std::string_view ClassName() const override { return "TTextFileViewerForm"; }
 

@@ -2,13 +2,14 @@
 #include <array>
 #include <string>
 
+#include "app/modal_form.h"
 #include "platform/ui/ui.h"
 
 namespace tembrel::catalog {
 
 // "File Record Exceeds Tembrel's Capacity": an entry whose names are longer than a run
 // can hold; the user shortens them, skips the entry (or all such entries) or aborts.
-class TCatalogProgressBadEntryForm : public Form {
+class TCatalogProgressBadEntryForm : public ModalForm {
  public:
   TCatalogProgressBadEntryForm(std::string file_name, std::string folder_name, std::string archive_id);
   std::string_view ClassName() const override { return "TCatalogProgressBadEntryForm"; }

@@ -60,6 +60,12 @@ bool TCatalogDiskSpecForm::CatalogNowClick() {
   request.origin = RunOrigin::Interactive;
   ctx_.state.abort_requested = false;
   ctx_.ui.ShowModeless(window);
+  // The window shows `window`: it is closed whatever way this ends, never left to outlive it.
+  struct CloseWindow {
+    Ui& ui;
+    TCatalogProgressForm& window;
+    ~CloseWindow() { ui.CloseModeless(window); }
+  } close_window{ctx_.ui, window};
   CatalogRunner run(ctx_, volumes_, files_, window);
   ArchiveContentReader archives_and_media;
   run.SetContentReader(content_reader ? content_reader : &archives_and_media);
@@ -71,7 +77,6 @@ bool TCatalogDiskSpecForm::CatalogNowClick() {
   ctx_.ui.FormChanged(window);
   ctx_.state.abort_requested = false;
   ctx_.ui.WaitUntilClosed(window);
-  ctx_.ui.CloseModeless(window);
   ctx_.state.abort_requested = false;
   return ok;
 }

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 #include "catalog/catalog_run.h"
 
 namespace tembrel::catalog {
 
-class TCatalogDiskSpecForm : public Form {
+class TCatalogDiskSpecForm : public ModalForm {
  public:
   TCatalogDiskSpecForm(AppContext& ctx, volumes::VolumeService& volumes, fs::FileSystem& files);
   std::string_view ClassName() const override { return "TCatalogDiskSpecForm"; }
@@ -27,7 +28,7 @@ class TCatalogDiskSpecForm : public Form {
   void CatalogOptionsClick();
   // Runs one disk; the dialog stays open for the next one. Returns the run's result.
   bool CatalogNowClick();
-  void FormClose();  // remembers the choices
+  void FormClose() override;  // remembers the choices
 
   // What reads archives and media files; the real readers when not set (tests replace them).
   ContentReader* content_reader = nullptr;

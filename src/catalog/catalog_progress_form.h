@@ -3,12 +3,13 @@
 // refreshed once a second, and its Abort and Close buttons set AbortRequested.
 #include <string>
 
+#include "app/modal_form.h"
 #include "app/shared_state.h"
 #include "platform/ui/ui.h"
 
 namespace tembrel::catalog {
 
-class TCatalogProgressForm : public Form {
+class TCatalogProgressForm : public ModalForm {
  public:
   explicit TCatalogProgressForm(SharedState& state) : state_(state) {}
   std::string_view ClassName() const override { return "TCatalogProgressForm"; }

@@ -2,11 +2,12 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 
 namespace tembrel::catalog {
 
 // "Volume Label "Alias" For Cataloging": the name a disk is cataloged under.
-class TDiskAliasForm : public Form {
+class TDiskAliasForm : public ModalForm {
  public:
   explicit TDiskAliasForm(Ui& ui) : ui_(ui) {}
   std::string_view ClassName() const override { return "TDiskAliasForm"; }

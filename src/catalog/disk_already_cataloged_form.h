@@ -1,12 +1,13 @@
 #pragma once
 #include <string>
 
+#include "app/modal_form.h"
 #include "platform/ui/ui.h"
 
 namespace tembrel::catalog {
 
 // "What Should I Do?": a disk of that name is already in the catalog.
-class TDiskAlreadyCatalogedForm : public Form {
+class TDiskAlreadyCatalogedForm : public ModalForm {
  public:
   std::string_view ClassName() const override { return "TDiskAlreadyCatalogedForm"; }
   std::string message;  // "A Disk With This Name ("NAME") Already Exists In The Catalog."

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 #include "platform/volumes/volumes.h"
 
 namespace tembrel::catalog {
@@ -10,7 +11,7 @@ namespace tembrel::catalog {
 // "Label A Disk": reads, writes and erases volume labels, and offers to rename the disk in
 // the catalog when its old label was there. In cataloging mode the run opens it for an
 // unlabelled disk, with the drive fixed and "Catalog Under Alias" offered.
-class TDiskLabelForm : public Form {
+class TDiskLabelForm : public ModalForm {
  public:
   TDiskLabelForm(AppContext& ctx, volumes::VolumeService& volumes, bool cataloging_mode, char drive);
   std::string_view ClassName() const override { return "TDiskLabelForm"; }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 
 namespace tembrel::catalog {
 
@@ -22,7 +23,7 @@ struct NewRow {
 };
 
 // "Tag Several" / "UnTag Several": a filespec, or the files presently in the catalog.
-class TSelectiveCatalogTagCriteriaForm : public Form {
+class TSelectiveCatalogTagCriteriaForm : public ModalForm {
  public:
   explicit TSelectiveCatalogTagCriteriaForm(bool tagging) : tagging(tagging) {}
   std::string_view ClassName() const override { return "TSelectiveCatalogTagCriteriaForm"; }
@@ -40,7 +41,7 @@ class TSelectiveCatalogTagCriteriaForm : public Form {
   void CancelClick() { modal_result = Button::Cancel; }
 };
 
-class TSelectiveCatalogForm : public Form {
+class TSelectiveCatalogForm : public ModalForm {
  public:
   // Reads the row order of New; throws db::DbError when the table cannot be read.
   TSelectiveCatalogForm(AppContext& ctx, std::string schema, std::string catalog_volume_label);

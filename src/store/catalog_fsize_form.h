@@ -3,13 +3,14 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 #include "store/catalog_tables.h"
 
 namespace tembrel {
 
 // "Adjust Sizes": new widths for a catalog's file name, folder name and archive ID fields,
 // never below what the catalog already holds.
-class TCatalogFSizeForm : public Form {
+class TCatalogFSizeForm : public ModalForm {
  public:
   TCatalogFSizeForm(AppContext& ctx, std::string catalog, FieldWidths current);
   std::string_view ClassName() const override { return "TCatalogFSizeForm"; }

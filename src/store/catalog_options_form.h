@@ -2,12 +2,13 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 #include "store/catalog_tables.h"
 
 namespace tembrel {
 
 // "Catalog Options": every option of one CatalogConfigs row.
-class TCatalogOptionsForm : public Form {
+class TCatalogOptionsForm : public ModalForm {
  public:
   TCatalogOptionsForm(AppContext& ctx, CatalogConfig config);
   std::string_view ClassName() const override { return "TCatalogOptionsForm"; }

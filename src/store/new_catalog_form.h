@@ -2,12 +2,13 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 #include "store/catalog_tables.h"
 
 namespace tembrel {
 
 // "New Catalog": a name and the three name-field widths.
-class TNewCatalogForm : public Form {
+class TNewCatalogForm : public ModalForm {
  public:
   explicit TNewCatalogForm(AppContext& ctx) : ctx_(ctx) {}
   std::string_view ClassName() const override { return "TNewCatalogForm"; }

@@ -2,11 +2,12 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 
 namespace tembrel {
 
 // "Rename Catalog": the old name and an entry for the new one.
-class TRenameCatalogForm : public Form {
+class TRenameCatalogForm : public ModalForm {
  public:
   TRenameCatalogForm(AppContext& ctx, std::string old_name) : old_name(std::move(old_name)), ctx_(ctx) {}
   std::string_view ClassName() const override { return "TRenameCatalogForm"; }

@@ -1,12 +1,13 @@
 #pragma once
 #include "app/app_context.h"
+#include "app/modal_form.h"
 #include "store/catalog_tables.h"
 
 namespace tembrel {
 
 // "Catalog Item Size Re-Adjustment(s) Required": shown when values to be written are longer
 // than the active catalog's widths; widens the fields on request.
-class TResizeWarningForm : public Form {
+class TResizeWarningForm : public ModalForm {
  public:
   TResizeWarningForm(AppContext& ctx, FieldWidths current, FieldWidths longest)
       : current(current), longest(longest), ctx_(ctx) {}

@@ -3,13 +3,14 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/modal_form.h"
 #include "store/catalog_operations.h"
 
 namespace tembrel {
 
 // "Select / Create / Configure Catalog": the list of catalogs. In picker mode other
 // commands use it to let the user choose a catalog; it then changes nothing itself.
-class TSelectCatalogForm : public Form {
+class TSelectCatalogForm : public ModalForm {
  public:
   enum class Mode { Full, Picker };
   TSelectCatalogForm(AppContext& ctx, Mode mode);

@@ -1,0 +1,9 @@
+#pragma once
+#include "catalog/catalog_disk_spec_form.h"
+#include "gui/modal_view.h"
+
+namespace tembrel::gui {
+
+Button ShowCatalogDiskSpecView(catalog::TCatalogDiskSpecForm& form, const ViewContext& ctx);
+
+}  // namespace tembrel::gui
