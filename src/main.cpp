@@ -7,7 +7,14 @@
 #include "gui/program_start.h"
 #include "gui/qt_settings.h"
 #include "gui/qt_ui.h"
+#include "gui/catalog/catalog_views.h"
+#include "gui/shared/shared_views.h"
 #include "gui/shell_views.h"
+#include "gui/store/store_views.h"
+#include "catalog/catalog_commands.h"
+#include "catalog/content_reader.h"
+#include "gui/modeless_views.h"
+#include "store/store_commands.h"
 #include "platform/fs/fs.h"
 #include "platform/volumes/linux_volumes.h"
 
@@ -23,13 +30,20 @@ int main(int argc, char** argv) {
   SystemClock clock;
   gui::QtUi ui(settings);
   gui::RegisterShellViews(ui);
+  gui::RegisterSharedViews(ui);
+  gui::RegisterStoreViews(ui);
+  gui::RegisterCatalogViews(ui);
+  gui::RegisterCatalogModelessViews(ui.Modeless());
 
   gui::ProgramStart start(ui);
   volumes::LinuxVolumes volumes(settings);
   std::unique_ptr<fs::FileSystem> files = fs::MakePosixFileSystem();
 
   TMainForm form(state, settings, ui, clock);
+  catalog::ArchiveContentReader archives_and_media;
   RegisterShellCommands(form);
+  RegisterStoreCommands(form);
+  catalog::RegisterCatalogCommands(form, volumes, *files, &archives_and_media);
   form.SetDriveLister([&volumes] {
     std::vector<DriveChoice> out;
     for (const auto& d : volumes.Drives()) out.push_back({d.letter, d.root, d.label});

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <stdexcept>
 
+#include "gui/modeless_views.h"
 #include "gui/msg_window.h"
 #include "gui/progress_form.h"
 
@@ -46,7 +47,8 @@ QString DisplayText(std::string_view text) {
   return s;
 }
 
-QtUi::QtUi(Settings& settings) : settings_(settings), rng_(std::random_device{}()) {}
+QtUi::QtUi(Settings& settings)
+    : settings_(settings), rng_(std::random_device{}()), modeless_(std::make_unique<ModelessRegistry>()) {}
 
 QtUi::~QtUi() = default;
 
@@ -96,6 +98,11 @@ void QtUi::ProcessEvents() {
   last_events_ = now;
   QCoreApplication::processEvents();
 }
+
+void QtUi::ShowModeless(Form& form) { modeless_->Show(form, ViewContext{main_window_, settings_, *this}); }
+void QtUi::FormChanged(Form& form) { modeless_->Changed(form); }
+void QtUi::WaitUntilClosed(Form& form) { modeless_->WaitUntilClosed(form); }
+void QtUi::CloseModeless(Form& form) { modeless_->Close(form); }
 
 Button QtUi::ShowModal(Form& form) {
   auto it = views_.find(form.ClassName());

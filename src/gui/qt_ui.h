@@ -17,6 +17,7 @@
 namespace tembrel::gui {
 
 class ProgressForm;
+class ModelessRegistry;
 class MsgWindow;
 class QtUi;
 
@@ -65,6 +66,12 @@ class QtUi final : public Ui {
   void ProcessEvents() override;
   // Throws std::logic_error when no view is registered for the form's class.
   Button ShowModal(Form& form) override;
+  // Modeless windows (the cataloging progress window) go through their own registry.
+  void ShowModeless(Form& form) override;
+  void FormChanged(Form& form) override;
+  void WaitUntilClosed(Form& form) override;
+  void CloseModeless(Form& form) override;
+  ModelessRegistry& Modeless() { return *modeless_; }
 
   std::mt19937& Random() { return rng_; }
 
@@ -76,6 +83,7 @@ class QtUi final : public Ui {
   std::unique_ptr<ProgressForm> progress_;
   std::unique_ptr<MsgWindow> message_;
   std::mt19937 rng_;
+  std::unique_ptr<ModelessRegistry> modeless_;
   std::chrono::steady_clock::time_point last_events_{};
 };
 

@@ -1,5 +1,7 @@
 #include "gui/catalog/catalog_views.h"
 
+#include "gui/catalog/confirm_expand_archive_view.h"
+
 #include "gui/catalog/bad_entry_view.h"
 #include "gui/catalog/catalog_disk_spec_view.h"
 #include "gui/catalog/catalog_progress_view.h"
@@ -11,6 +13,8 @@
 namespace tembrel::gui {
 
 void RegisterCatalogViews(QtUi& ui) {
+  ui.RegisterView<catalog::TConfirmExpandArchiveForm>("TConfirmExpandArchiveForm", ShowConfirmExpandArchiveView);
+  ui.RegisterView<TQuestionForm>("TQuestionForm", ShowQuestionView);
   using namespace catalog;
   ui.RegisterView<TCatalogDiskSpecForm>("TCatalogDiskSpecForm", ShowCatalogDiskSpecView);
   ui.RegisterView<TDiskLabelForm>("TDiskLabelForm", ShowDiskLabelView);

@@ -48,8 +48,8 @@ class GetStringView : public ModalView {
     adjustSize();
     CentreOver(*this, nullptr);
     exec();
-    form_.FormClose();
-    return form_.ModalResult() == Button::None ? Button::Cancel : form_.ModalResult();
+    prompt_.FormClose();
+    return prompt_.ModalResult() == Button::None ? Button::Cancel : prompt_.ModalResult();
   }
 
  private:
