@@ -25,7 +25,8 @@ class CatalogListModel : public QAbstractTableModel {
   }
   int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 4; }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid()) return {};
+    // The form may have re-read a shorter list before the grid was told (its error box repaints).
+    if (!index.isValid() || index.row() >= static_cast<int>(form_.Rows().size())) return {};
     const CatalogListRow& row = form_.Rows()[static_cast<size_t>(index.row())];
     if (role == Qt::TextAlignmentRole && index.column() > 0)
       return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
