@@ -1,6 +1,6 @@
 #include "catalog/catalog_commands.h"
 
-#include "catalog/catalog_disk_spec_form.h"
+#include "catalog/catalog_disk_form.h"
 #include "catalog/disk_label_form.h"
 
 namespace tembrel::catalog {

@@ -196,6 +196,15 @@ std::optional<CatalogConfig> LoadCatalogConfig(db::Database& db, std::string_vie
   return c;
 }
 
+std::optional<bool> CatalogNameExists(db::Database& db, std::string_view name) {
+  try {
+    if (!db.TableExists(db::kMain, "CatalogConfigs")) return std::nullopt;
+    return LoadCatalogConfig(db, name).has_value();
+  } catch (const db::DbError&) {
+    return std::nullopt;
+  }
+}
+
 void InsertCatalogConfig(db::Database& db, const CatalogConfig& config) {
   std::string marks;
   for (size_t k = 0; k < CatalogConfigsDef().fields.size(); ++k) marks += k ? ", ?" : "?";

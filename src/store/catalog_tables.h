@@ -64,6 +64,10 @@ struct CatalogConfig {
   int last_pointer = 0;
 };
 
+// Whether a catalog of that name exists (without regard to case); nullopt when the
+// configuration table cannot be read.
+std::optional<bool> CatalogNameExists(db::Database& db, std::string_view name);
+
 // Reads the row of `name` (case-insensitive); nullopt when there is none.
 std::optional<CatalogConfig> LoadCatalogConfig(db::Database& db, std::string_view name);
 // Inserts a row; throws db::KeyViolation when the name exists (in any case).

@@ -12,15 +12,12 @@ void TNewCatalogForm::CreateClick() {
     focus_name = true;
     return;
   }
-  std::optional<CatalogConfig> existing;
-  try {
-    if (!ctx_.db.TableExists(db::kMain, "CatalogConfigs")) throw db::DbError(0, "missing");
-    existing = LoadCatalogConfig(ctx_.db, trimmed);
-  } catch (const db::DbError&) {
+  const std::optional<bool> exists = CatalogNameExists(ctx_.db, trimmed);
+  if (!exists) {
     BeepError(ctx_.ui, "Cannot Open Catalog Configuration Table To Determine If This Catalog Already Exists");
     return;
   }
-  if (existing) {
+  if (*exists) {
     BeepError(ctx_.ui, "A Catalog By This Name Already Exists");
     return;
   }

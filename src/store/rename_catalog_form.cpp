@@ -17,15 +17,12 @@ void TRenameCatalogForm::OkClick() {
     BeepError(ctx_.ui, "New Catalog Name Cannot Be The Same As The Old Catalog Name.");
     return;
   }
-  std::optional<CatalogConfig> existing;
-  try {
-    if (!ctx_.db.TableExists(db::kMain, "CatalogConfigs")) throw db::DbError(0, "missing");
-    existing = LoadCatalogConfig(ctx_.db, trimmed);
-  } catch (const db::DbError&) {
+  const std::optional<bool> exists = CatalogNameExists(ctx_.db, trimmed);
+  if (!exists) {
     BeepError(ctx_.ui, "Cannot Open Catalog Configuration File.");
     return;
   }
-  if (existing) {
+  if (*exists) {
     BeepError(ctx_.ui, "New Catalog Name Already Exists.");
     return;
   }

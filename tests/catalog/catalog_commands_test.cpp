@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "app/global_tables.h"
-#include "catalog/catalog_disk_spec_form.h"
+#include "catalog/catalog_disk_form.h"
 #include "catalog/disk_label_form.h"
 #include "store/catalog_config.h"
 #include "store/verify_active_catalog.h"

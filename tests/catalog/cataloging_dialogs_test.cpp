@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "catalog/catalog_disk_spec_form.h"
+#include "catalog/catalog_disk_form.h"
 #include "catalog/catalog_update.h"
 #include "catalog/disk_alias_form.h"
 #include "catalog/disk_label_form.h"

@@ -11,22 +11,12 @@
 
 #include "app/appearance_options_form.h"
 #include "gui/qt_ui.h"
+#include "view_test_helpers.h"
 #include "gui/shell_views.h"
 
 namespace tembrel::gui {
 namespace {
 
-void WhenModal(std::function<void(QDialog&)> fn, int tries = 200) {
-  QTimer::singleShot(5, [fn, tries] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      if (tries > 0) WhenModal(fn, tries - 1);
-      else ADD_FAILURE() << "no dialog opened";
-      return;
-    }
-    fn(*dialog);
-  });
-}
 
 TEST(AppearanceOptionsForm, DefaultsAndApply) {
   MainWindowAppearance a;
@@ -53,7 +43,7 @@ TEST(AppearanceOptionsView, DirectionAndPanelsSetThroughTheWindow) {
   QtUi ui(settings);
   RegisterShellViews(ui);
   TAppearanceOptionsForm form(MainWindowAppearance{});
-  WhenModal([](QDialog& d) {
+  testing::WhenDialog("", [](QDialog& d) {
     auto* direction = d.findChild<QComboBox*>("StatusDirection");
     ASSERT_NE(direction, nullptr);
     direction->setCurrentIndex(0);

@@ -12,21 +12,11 @@
 #include "catalog/confirm_expand_archive_form.h"
 #include "gui/catalog/catalog_views.h"
 #include "gui/qt_ui.h"
+#include "view_test_helpers.h"
 
 namespace tembrel::gui {
 namespace {
 
-void WhenModal(std::function<void(QDialog&)> fn, int tries = 200) {
-  QTimer::singleShot(5, [fn, tries] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      if (tries > 0) WhenModal(fn, tries - 1);
-      else ADD_FAILURE() << "no dialog opened";
-      return;
-    }
-    fn(*dialog);
-  });
-}
 
 class ArchiveQuestionsTest : public ::testing::Test {
  protected:
@@ -38,13 +28,13 @@ class ArchiveQuestionsTest : public ::testing::Test {
 TEST_F(ArchiveQuestionsTest, ExpandArchiveAnswersThroughItsButtons) {
   catalog::TConfirmExpandArchiveForm form;
   form.archive_path = "F:\\GAMES\\DOOM.ZIP";
-  WhenModal([](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>("NoToAllBtn"), Qt::LeftButton); });
+  testing::WhenDialog("", [](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>("NoToAllBtn"), Qt::LeftButton); });
   ui.ShowModal(form);
   EXPECT_EQ(form.answer, catalog::TConfirmExpandArchiveForm::Answer::NoToAll);
 }
 
 TEST_F(ArchiveQuestionsTest, QuestionReturnsTheButtonPressed) {
-  WhenModal([](QDialog& d) {
+  testing::WhenDialog("", [](QDialog& d) {
     auto* box = qobject_cast<QMessageBox*>(&d);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->buttons().size(), 5);

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "catalog/bad_entry_form.h"
-#include "catalog/catalog_disk_spec_form.h"
+#include "catalog/catalog_disk_form.h"
 #include "catalog/catalog_progress_form.h"
 #include "catalog/disk_alias_form.h"
 #include "catalog/disk_already_cataloged_form.h"

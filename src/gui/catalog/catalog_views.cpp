@@ -3,7 +3,7 @@
 #include "gui/catalog/confirm_expand_archive_view.h"
 
 #include "gui/catalog/bad_entry_view.h"
-#include "gui/catalog/catalog_disk_spec_view.h"
+#include "gui/catalog/catalog_disk_view.h"
 #include "gui/catalog/catalog_progress_view.h"
 #include "gui/catalog/disk_alias_view.h"
 #include "gui/catalog/disk_already_cataloged_view.h"

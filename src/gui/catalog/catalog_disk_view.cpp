@@ -1,4 +1,4 @@
-#include "gui/catalog/catalog_disk_spec_view.h"
+#include "gui/catalog/catalog_disk_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

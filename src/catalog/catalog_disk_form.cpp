@@ -1,4 +1,4 @@
-#include "catalog/catalog_disk_spec_form.h"
+#include "catalog/catalog_disk_form.h"
 
 #include "app/text_helpers.h"
 #include "catalog/content_reader.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "catalog/catalog_disk_spec_form.h"
+#include "catalog/catalog_disk_form.h"
 #include "gui/modal_view.h"
 
 namespace tembrel::gui {
