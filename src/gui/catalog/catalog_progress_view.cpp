@@ -85,12 +85,12 @@ class CatalogProgressView : public ModelessView {
     update_->setObjectName("UpdatePanel");
     auto* update_grid = new QGridLayout(update_);
     added_ = Figure(*update_grid, 0, 0, "Files Added", "FilesAddedPanel", kRight);
-    updated_ = Figure(*update_grid, 0, 2, "Files Updated", "FilesUpdatedPanel", kRight);
-    removed_ = Figure(*update_grid, 0, 4, "Files Removed", "FilesRemovedPanel", kRight);
+    updated_ = Figure(*update_grid, 1, 0, "Files Updated", "FilesUpdatedPanel", kRight);
+    removed_ = Figure(*update_grid, 2, 0, "Files Removed", "FilesRemovedPanel", kRight);
     gauge_ = new QProgressBar(update_);
     gauge_->setObjectName("Gauge");
     gauge_->setRange(0, 100);
-    update_grid->addWidget(gauge_, 1, 0, 1, 6);
+    update_grid->addWidget(gauge_, 0, 2, 3, 1);
     layout->addWidget(update_);
 
     abort_ = new QPushButton("Abort", this);
