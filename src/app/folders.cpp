@@ -35,15 +35,15 @@ db::Database OpenGlobalDatabase(const std::string& program_folder) {
   db.Attach(WithTrailingSlash(program_folder) + kWorkFileName, db::kWork);
   db.Exec("PRAGMA Work.journal_mode=OFF");
   db.Exec("PRAGMA Work.synchronous=OFF");
-  db.Exec("PRAGMA main.cache_size=-16384");
-  db.Exec("PRAGMA Work.cache_size=-16384");
+  db.Exec("PRAGMA main.cache_size=-2048");
+  db.Exec("PRAGMA Work.cache_size=-8192");
   return db;
 }
 
 void AttachDataFolder(db::Database& db, const std::string& data_folder) {
   if (db.IsAttached(db::kData)) db.Detach(db::kData);
   db.Attach(WithTrailingSlash(data_folder) + kCatalogsFileName, db::kData);
-  db.Exec("PRAGMA Data.cache_size=-32768");
+  db.Exec("PRAGMA Data.cache_size=-16384");
 }
 
 }  // namespace tembrel
