@@ -1,50 +1,20 @@
 // libFuzzer target: the bytes are a CAB cabinet, listed through libmspack.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
+#include <span>
 
+#include "archive_fuzz_sink.h"
 #include "catalog/archives/cab_reader.h"
-
-namespace {
+#include "catalog/archives/memory_source.h"
 
 using namespace tembrel::archives;
 
-class Bytes final : public ArchiveSource {
- public:
-  Bytes(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  uint64_t Size() const override { return size_; }
-  int64_t ReadAt(uint64_t offset, std::span<std::byte> out) override {
-    if (offset >= size_) return 0;
-    size_t n = std::min<uint64_t>(out.size(), size_ - offset);
-    std::memcpy(out.data(), data_ + offset, n);
-    return static_cast<int64_t>(n);
-  }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-};
-
-class Sink final : public ArchiveSink {
- public:
-  void CountMember(uint64_t) override { ++counted; }
-  bool PassesSpecs(std::string_view) override { return true; }
-  void AddEntry(const ArchiveMember& m) override { names += m.file_name.size(); }
-  bool AbortRequested() override { return false; }
-  void ProcessEvents() override {}
-  size_t counted = 0, names = 0;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  ArchiveContext context;
-  context.folder_name = "\\F";
-  context.folder_path = "/f/";
-  context.archive_name = "A.CAB";
-  context.open = [data, size](const std::string&) { return std::make_unique<Bytes>(data, size); };
-  Sink sink;
+  const std::span<const std::byte> bytes(reinterpret_cast<const std::byte*>(data), size);
+  ArchiveContext context = FuzzContext("A.CAB");
+  context.open = [bytes](const std::string&) { return std::make_unique<MemorySource>(bytes); };
+  FuzzSink sink;
   ReadCab(context, sink);
   return 0;
 }
