@@ -24,14 +24,37 @@ bool IsValidTime(const Time& t) {
          t.second <= 59;
 }
 
+namespace {
+// Every cataloged entry writes a date and a time; snprintf is the slow part of that.
+void TwoDigits(char* out, int v) {
+  out[0] = static_cast<char>('0' + v / 10);
+  out[1] = static_cast<char>('0' + v % 10);
+}
+}  // namespace
+
 std::string ToText(const Date& d) {
   if (d.IsNull()) return {};
+  if (d.year >= 0 && d.year <= 9999 && d.month >= 0 && d.month <= 99 && d.day >= 0 && d.day <= 99) {
+    char out[10] = {0, 0, 0, 0, '-', 0, 0, '-', 0, 0};
+    TwoDigits(out, d.year / 100);
+    TwoDigits(out + 2, d.year % 100);
+    TwoDigits(out + 5, d.month);
+    TwoDigits(out + 8, d.day);
+    return std::string(out, sizeof out);
+  }
   char buf[16];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
   return buf;
 }
 
 std::string ToText(const Time& t) {
+  if (t.hour >= 0 && t.hour <= 99 && t.minute >= 0 && t.minute <= 99 && t.second >= 0 && t.second <= 99) {
+    char out[8] = {0, 0, ':', 0, 0, ':', 0, 0};
+    TwoDigits(out, t.hour);
+    TwoDigits(out + 3, t.minute);
+    TwoDigits(out + 6, t.second);
+    return std::string(out, sizeof out);
+  }
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.hour, t.minute, t.second);
   return buf;

@@ -26,6 +26,11 @@ std::string SerialPanel(uint32_t serial) {
   return buf;
 }
 
+bool EndsWithExe(std::string_view name) {
+  std::string_view ext = name.substr(name.size() - 4);
+  return ext[0] == '.' && (ext[1] | 0x20) == 'e' && (ext[2] | 0x20) == 'x' && (ext[3] | 0x20) == 'e';
+}
+
 int Meter(int length, int of) { return of > 0 ? std::min(100, length * 100 / of) : 0; }
 
 }  // namespace
@@ -271,6 +276,7 @@ void CatalogRunner::WalkFolder(fs::Listing& listing, const std::string& path, co
 
 void CatalogRunner::ProcessEntry(fs::Listing& listing, const fs::Entry& entry, const FolderScope& folder) {
   current_comment_.clear();
+  uncommented_members_.clear();
   ctx_.ui.ProcessEvents();
 
   if (entry.kind == fs::EntryKind::Directory) {
@@ -298,7 +304,7 @@ void CatalogRunner::ProcessEntry(fs::Listing& listing, const fs::Entry& entry, c
   const bool regular = entry.kind == fs::EntryKind::File;
   const int kind = ClassifyEntry(entry.name, options_);
   const std::string& n = entry.name;
-  const bool sfx = options_.do_sfx_archives && n.size() > 4 && text::ToUpper(n.substr(n.size() - 4)) == ".EXE";
+  const bool sfx = options_.do_sfx_archives && n.size() > 4 && EndsWithExe(n);
   const bool readable = content_ && regular;
   std::optional<ContentReader::FileContext> file;
   auto context = [&]() -> const ContentReader::FileContext& {
@@ -324,24 +330,31 @@ void CatalogRunner::ProcessEntry(fs::Listing& listing, const fs::Entry& entry, c
 
 void CatalogRunner::AddEntry(const EntryData& in) {
   if (request_.stats_only || in.size < 0) return;
-  std::string raw[3] = {in.file_name, in.folder_name, in.archive_id};
-  std::string used[3] = {raw[0], raw[1], raw[2]};
+  const std::string_view raw[3] = {in.file_name, in.folder_name, in.archive_id};
+  std::string_view used[3] = {raw[0], raw[1], raw[2]};
+  std::string corrected[3];  // names the user or an earlier correction changed
+  size_t lengths[3] = {text::Length(used[0]), text::Length(used[1]), text::Length(used[2])};
+  auto use = [&](int i, std::string value) {
+    corrected[i] = std::move(value);
+    used[i] = corrected[i];
+    lengths[i] = text::Length(used[i]);
+  };
+  auto fits = [&](int i) { return lengths[i] <= kLimits[i]; };
   bool dropped = false;
-  auto fits = [&](int i) { return text::Length(used[i]) <= kLimits[i]; };
   if (!(fits(0) && fits(1) && fits(2))) {
     if (skip_all_bad_) {
       dropped = true;
     } else {
       // A folder or archive corrected once is reused for the entries that follow it.
       for (int i = 1; i < 3; ++i)
-        if (!fits(i) && raw[i] == last_raw_[i]) used[i] = last_used_[i];
+        if (!fits(i) && raw[i] == last_raw_[i]) use(i, last_used_[i]);
       if (!(fits(0) && fits(1) && fits(2))) {
-        TCatalogProgressBadEntryForm bad(used[0], used[1], used[2]);
+        TCatalogProgressBadEntryForm bad{std::string(used[0]), std::string(used[1]), std::string(used[2])};
         ctx_.ui.ShowModal(bad);
         switch (bad.choice) {
           case TCatalogProgressBadEntryForm::Choice::UseModified:
             for (int i = 0; i < 3; ++i)
-              if (bad.editable[i]) used[i] = bad.values[i];
+              if (bad.editable[i]) use(i, bad.values[i]);
             break;
           case TCatalogProgressBadEntryForm::Choice::SkipAll:
             skip_all_bad_ = true;
@@ -377,8 +390,8 @@ void CatalogRunner::AddEntry(const EntryData& in) {
     if (!duplicate_warned_) {
       duplicate_warned_ = true;
       BeepError(ctx_.ui,
-                "I Have Found A Duplicate File On This Disk.\r\n\r\nFilename = " + used[0] + "\r\nFolder = " + used[1] +
-                    "\r\nArchiveID = " + used[2] +
+                "I Have Found A Duplicate File On This Disk.\r\n\r\nFilename = " + std::string(used[0]) +
+                    "\r\nFolder = " + std::string(used[1]) + "\r\nArchiveID = " + std::string(used[2]) +
                     "\r\n\r\nThis Usually Means That There Is A Problem On The Disk.  If The Archive ID Is Blank,\r\n"
                     "It Means That The Problem Is In The Indicated Folder  If The Archive ID Is Not Blank,\r\n"
                     "It Means That The Problem Is In The Indicated Archive File.\r\n\r\n"
@@ -395,14 +408,15 @@ void CatalogRunner::AddEntry(const EntryData& in) {
   }
   ++counters_.to_be_cataloged;
   counters_.bytes_to_be_cataloged += in.size;
-  const int lengths[3] = {static_cast<int>(text::Length(used[0])), static_cast<int>(text::Length(used[1])),
-                          static_cast<int>(text::Length(used[2]))};
-  counters_.longest_file_name = std::max(counters_.longest_file_name, lengths[0]);
-  counters_.longest_folder_name = std::max(counters_.longest_folder_name, lengths[1]);
-  counters_.longest_archive_id = std::max(counters_.longest_archive_id, lengths[2]);
-  counters_.widest_file_name = std::max(counters_.widest_file_name, Measure(used[0], lengths[0]));
-  counters_.widest_folder_name = std::max(counters_.widest_folder_name, Measure(used[1], lengths[1]));
-  counters_.widest_archive_id = std::max(counters_.widest_archive_id, Measure(used[2], lengths[2]));
+  if (!used[2].empty() && in.comment.empty())
+    uncommented_members_.push_back({std::string(used[0]), std::string(used[1]), std::string(used[2])});
+  const int length[3] = {static_cast<int>(lengths[0]), static_cast<int>(lengths[1]), static_cast<int>(lengths[2])};
+  counters_.longest_file_name = std::max(counters_.longest_file_name, length[0]);
+  counters_.longest_folder_name = std::max(counters_.longest_folder_name, length[1]);
+  counters_.longest_archive_id = std::max(counters_.longest_archive_id, length[2]);
+  counters_.widest_file_name = std::max(counters_.widest_file_name, Measure(used[0], length[0]));
+  counters_.widest_folder_name = std::max(counters_.widest_folder_name, Measure(used[1], length[1]));
+  counters_.widest_archive_id = std::max(counters_.widest_archive_id, Measure(used[2], length[2]));
   // On disk, New is written in batches so a large walk is not one huge transaction.
   if (walk_tx_ && ++pending_ >= kBatchRows) {
     walk_tx_->Commit();
@@ -410,6 +424,18 @@ void CatalogRunner::AddEntry(const EntryData& in) {
     pending_ = 0;
   }
   if (std::chrono::steady_clock::now() - last_refresh_ >= std::chrono::seconds(1)) RefreshCounters();
+}
+
+void CatalogRunner::CopyCommentToMembers(const std::string& comment) {
+  if (comment.empty() || uncommented_members_.empty()) return;
+  db::Statement st(ctx_.db, "UPDATE " + db::Qualified(NewSchema(), "New") +
+                                " SET Comment = ?1 WHERE FileName = ?2 AND FolderName = ?3 AND ArchiveID = ?4");
+  for (const auto& [file, folder, archive] : uncommented_members_) {
+    st.Reset();
+    st.Bind(1, comment).Bind(2, file).Bind(3, folder).Bind(4, archive);
+    st.Run();
+  }
+  uncommented_members_.clear();
 }
 
 bool CatalogRunner::SelectiveCatalogingStep() {

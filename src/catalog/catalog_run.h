@@ -2,12 +2,14 @@
 // One cataloging run: identify the volume, walk the whole drive into the temporary table
 // New, let the user tag entries, check the field sizes and hand New to the catalog update.
 // The window only shows the run's state (TCatalogProgressForm) and sets AbortRequested.
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/include_exclude.h"
@@ -41,14 +43,15 @@ struct RunCounters {
   int64_t folders_skipped = 0;  // sub-folders the user may not read
 };
 
-// What a file's entry is cataloged with.
+// What a file's entry is cataloged with. The texts are the caller's: AddEntry copies what
+// it keeps before it returns.
 struct EntryData {
-  std::string file_name, folder_name, archive_id;
+  std::string_view file_name, folder_name, archive_id;
   int64_t size = 0;
   Date date;
   Time time;
   int32_t attribute = 0;
-  std::string comment;
+  std::string_view comment;
 };
 
 class CatalogRunner;
@@ -96,6 +99,8 @@ class CatalogRunner {
   bool InStartFolder(std::string_view full_folder_path) const;
   void RefreshCounters();
   void CountArchiveMember(uint64_t size);
+  // Gives `comment` to the members of the file now being read that were added without one.
+  void CopyCommentToMembers(const std::string& comment);
 
   RunCounters& Counters() { return counters_; }
   const CatalogConfig& Options() const { return options_; }
@@ -154,6 +159,7 @@ class CatalogRunner {
   uint32_t serial_ = 0;
   int64_t disk_size_ = -1, disk_free_ = -1, cluster_size_ = -1;
   std::string current_comment_;
+  std::vector<std::array<std::string, 3>> uncommented_members_;  // keys, of the current file's archive
   bool duplicate_warned_ = false;
   bool skip_all_bad_ = false;
   std::string last_raw_[3], last_used_[3];

@@ -133,11 +133,7 @@ void ArchiveContentReader::ReadMedia(CatalogRunner& run, const FileContext& file
 void ArchiveContentReader::CopyMainComment(CatalogRunner& run, const FileContext& file) {
   SetArchiveTexts(run, "Copying Main Archive Comment To \"Sibblings\"", file.name);
   try {
-    db::Statement st(run.Context().db, "UPDATE " + db::Qualified(run.NewSchema(), "New") +
-                                           " SET Comment = ?1 WHERE FolderName = ?2 AND ArchiveID = ?3"
-                                           " AND (Comment IS NULL OR Comment = '')");
-    st.Bind(1, run.CurrentComment()).Bind(2, file.folder_name).Bind(3, file.name);
-    st.Run();
+    run.CopyCommentToMembers(run.CurrentComment());
   } catch (const db::DbError&) {
     // The members keep the comments they had; the run goes on.
   }

@@ -18,8 +18,11 @@ const db::TableDef& NewTableDef() {
         {"Comment", Kind::Memo},
         {"Tagged", Kind::Boolean},
     };
-    // Folder first: the walk adds a folder's files together, so the key grows almost in order.
-    d.indexes = {{"", {"FolderName", "ArchiveID", "FileName"}, true, true}};
+    // The key is the table itself and runs in the catalog's own order for one volume, so the
+    // update reads it in order without a sort. The run checks the widths before every insert.
+    d.indexes = {{"", {"FileName", "FolderName", "ArchiveID"}, true, true}};
+    d.clustered = true;
+    d.check_widths = false;
     return d;
   }();
   return def;

@@ -8,36 +8,33 @@ namespace tembrel::catalog {
 namespace {
 constexpr size_t kChunk = 256;
 constexpr size_t kCacheLimit = 20000;
-constexpr const char* kSelect = "SELECT rowid, Tagged, FileName, FolderName, ArchiveID, FileSize, DateModified, TimeModified FROM ";
+// New's key order is the grid's order, so a chunk is a key range read from its first key on.
+constexpr const char* kColumns = "SELECT Tagged, FileName, FolderName, ArchiveID, FileSize, DateModified, TimeModified FROM ";
+constexpr const char* kKeyOrder = " ORDER BY FileName, FolderName, ArchiveID";
 }  // namespace
 
 TSelectiveCatalogForm::TSelectiveCatalogForm(AppContext& ctx, std::string schema, std::string label)
     : ctx_(ctx), table_(db::Qualified(schema, "New")), label_(std::move(label)) {
-  db::Statement st(ctx.db, "SELECT rowid FROM " + table_ +
-                               " ORDER BY FileName COLLATE NOCASE, FolderName COLLATE NOCASE, ArchiveID COLLATE NOCASE");
-  while (st.Step()) order_.push_back(st.Int(0));
+  db::Statement st(ctx.db, "SELECT FileName, FolderName, ArchiveID FROM " + table_ + kKeyOrder);
+  while (st.Step()) {
+    if (rows_ % kChunk == 0) anchors_.push_back({st.Text(0), st.Text(1), st.Text(2)});
+    ++rows_;
+  }
 }
 
 const NewRow& TSelectiveCatalogForm::Row(size_t index) {
   static const NewRow kNone;
-  if (index >= order_.size()) return kNone;
+  if (index >= rows_) return kNone;
   if (auto it = cache_.find(index); it != cache_.end()) return it->second;
   if (cache_.size() > kCacheLimit) cache_.clear();
-  const size_t first = index - index % kChunk;
-  const size_t last = std::min(order_.size(), first + kChunk);
-  std::unordered_map<int64_t, size_t> position;
-  std::string ids;
-  for (size_t i = first; i < last; ++i) {
-    position[order_[i]] = i;
-    if (!ids.empty()) ids += ",";
-    ids += std::to_string(order_[i]);
-  }
+  const size_t chunk = index / kChunk;
   try {
-    db::Statement st(ctx_.db, kSelect + table_ + " WHERE rowid IN (" + ids + ")");
-    while (st.Step()) {
-      NewRow r{st.Int(0), st.Bool(1), st.Text(2), st.Text(3), st.Text(4), st.Int(5), st.DateAt(6), st.TimeAt(7)};
-      cache_[position[r.rowid]] = std::move(r);
-    }
+    db::Statement st(ctx_.db, kColumns + table_ + " WHERE (FileName, FolderName, ArchiveID) >= (?1, ?2, ?3)" +
+                                  kKeyOrder + " LIMIT " + std::to_string(kChunk));
+    const auto& [file, folder, archive] = anchors_[chunk];
+    st.Bind(1, file).Bind(2, folder).Bind(3, archive);
+    for (size_t i = chunk * kChunk; i < rows_ && st.Step(); ++i)
+      cache_[i] = NewRow{st.Bool(0), st.Text(1), st.Text(2), st.Text(3), st.Int(4), st.DateAt(5), st.TimeAt(6)};
   } catch (const db::DbError&) {
     return kNone;
   }
@@ -46,10 +43,11 @@ const NewRow& TSelectiveCatalogForm::Row(size_t index) {
 }
 
 void TSelectiveCatalogForm::SetTagged(size_t index, bool tagged) {
-  if (index >= order_.size()) return;
+  if (index >= rows_) return;
+  const NewRow& row = Row(index);
   try {
-    db::Statement st(ctx_.db, "UPDATE " + table_ + " SET Tagged = ? WHERE rowid = ?");
-    st.Bind(1, tagged).Bind(2, order_[index]);
+    db::Statement st(ctx_.db, "UPDATE " + table_ + " SET Tagged = ?1 WHERE FileName = ?2 AND FolderName = ?3 AND ArchiveID = ?4");
+    st.Bind(1, tagged).Bind(2, row.file_name).Bind(3, row.folder_name).Bind(4, row.archive_id);
     st.Run();
     if (auto it = cache_.find(index); it != cache_.end()) it->second.tagged = tagged;
   } catch (const db::DbError&) {
@@ -59,7 +57,7 @@ void TSelectiveCatalogForm::SetTagged(size_t index, bool tagged) {
 
 bool TSelectiveCatalogForm::Bulk(const std::string& progress_text, const std::string& sql,
                                  const std::function<void(db::Statement&)>& bind) {
-  if (order_.empty()) return true;
+  if (rows_ == 0) return true;
   ProgressWindow& progress = ctx_.ui.Progress();
   progress.ShowForm(progress_text, false);
   ctx_.ui.ProcessEvents();

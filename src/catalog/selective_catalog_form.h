@@ -1,6 +1,6 @@
 #pragma once
 // "Selective Cataloging": the user tags the entries of a scan that go into the catalog.
-// The grid reads rows on demand: row ids in index order are kept, rows fetched in chunks.
+// The grid reads rows on demand in chunks; the first key of every chunk is kept.
 #include <array>
 #include <functional>
 #include <cstdint>
@@ -14,7 +14,6 @@
 namespace tembrel::catalog {
 
 struct NewRow {
-  int64_t rowid = 0;
   bool tagged = false;
   std::string file_name, folder_name, archive_id;
   int64_t size = 0;
@@ -43,13 +42,13 @@ class TSelectiveCatalogTagCriteriaForm : public ModalForm {
 
 class TSelectiveCatalogForm : public ModalForm {
  public:
-  // Reads the row order of New; throws db::DbError when the table cannot be read.
+  // Counts New's rows in key order; throws db::DbError when the table cannot be read.
   TSelectiveCatalogForm(AppContext& ctx, std::string schema, std::string catalog_volume_label);
   std::string_view ClassName() const override { return "TSelectiveCatalogForm"; }
 
   std::array<int, 3> column_widths{};  // file name, folder, archive ID; 0 = the view's default
 
-  size_t RowCount() const { return order_.size(); }
+  size_t RowCount() const { return rows_; }
   const NewRow& Row(size_t index);  // fetched on demand
   void SetTagged(size_t index, bool tagged);
   int current = 0;
@@ -76,7 +75,8 @@ class TSelectiveCatalogForm : public ModalForm {
   AppContext& ctx_;
   std::string table_;  // qualified name of New
   std::string label_;
-  std::vector<int64_t> order_;
+  size_t rows_ = 0;
+  std::vector<std::array<std::string, 3>> anchors_;  // key of rows 0, kChunk, 2 kChunk, ...
   std::unordered_map<size_t, NewRow> cache_;
 };
 

@@ -212,6 +212,29 @@ std::string Statement::Text(int col) const {
   return std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(stmt_, col)));
 }
 int64_t Statement::Int(int col) const { return sqlite3_column_int64(stmt_, col); }
+std::string_view Statement::TextView(int col) const {
+  const unsigned char* p = sqlite3_column_text(stmt_, col);
+  if (!p) return {};
+  return {reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(stmt_, col))};
+}
+bool Statement::SameValue(int col, const Statement& other, int other_col) const {
+  const int type = sqlite3_column_type(stmt_, col);
+  if (type != sqlite3_column_type(other.stmt_, other_col)) return false;
+  switch (type) {
+    case SQLITE_NULL:
+      return true;
+    case SQLITE_INTEGER:
+      return Int(col) == other.Int(other_col);
+    case SQLITE_FLOAT:
+      return Real(col) == other.Real(other_col);
+    default:
+      return TextView(col) == other.TextView(other_col);
+  }
+}
+Statement& Statement::BindColumn(int index, const Statement& from, int col) {
+  CHECK_BIND(sqlite3_bind_value(stmt_, index, sqlite3_column_value(from.stmt_, col)));
+  return *this;
+}
 double Statement::Real(int col) const { return sqlite3_column_double(stmt_, col); }
 Date Statement::DateAt(int col) const {
   if (IsNull(col)) return {};

@@ -105,6 +105,8 @@ class Statement {
   Statement& Bind(int index, const Date& value);  // null date -> NULL
   Statement& Bind(int index, const Time& value);
   Statement& BindNull(int index);
+  // The current value of another statement's column, with its type.
+  Statement& BindColumn(int index, const Statement& from, int col);
 
   // Returns true while there is a row; false when done. Throws on error.
   bool Step();
@@ -124,6 +126,10 @@ class Statement {
   double Real(int col) const;
   Date DateAt(int col) const;  // NULL or unparsable -> null date
   Time TimeAt(int col) const;
+  // Valid until the statement steps, resets or converts the column.
+  std::string_view TextView(int col) const;
+  // Same type and same value; texts compared byte for byte.
+  bool SameValue(int col, const Statement& other, int other_col) const;
 
  private:
   Database* db_;

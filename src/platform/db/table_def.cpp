@@ -24,7 +24,7 @@ void EnsureMeta(Database& db, std::string_view schema) {
           " Width INTEGER, Major INTEGER, Minor INTEGER, PRIMARY KEY (TableName, FieldName))");
 }
 
-std::string ColumnSql(const FieldDef& f) {
+std::string ColumnSql(const FieldDef& f, bool check_widths) {
   std::string sql = QuoteIdentifier(f.name);
   switch (f.kind) {
     case Kind::String:
@@ -48,7 +48,7 @@ std::string ColumnSql(const FieldDef& f) {
     sql += " NOT NULL DEFAULT ''";
   else if (f.required)
     sql += f.kind == Kind::String ? " NOT NULL DEFAULT ''" : " NOT NULL";
-  if (f.kind == Kind::String && f.width > 0)
+  if (f.kind == Kind::String && f.width > 0 && check_widths)
     sql += " CONSTRAINT " + QuoteIdentifier("Width of " + f.name) + " CHECK (length(" + QuoteIdentifier(f.name) +
            ") <= " + std::to_string(f.width) + ")";
   if (f.kind == Kind::Boolean && !f.required) sql += " DEFAULT 0";
@@ -57,30 +57,67 @@ std::string ColumnSql(const FieldDef& f) {
   return sql;
 }
 
-std::string CreateSql(std::string_view schema, std::string_view table, const TableDef& def) {
-  std::string sql = "CREATE TABLE " + Qualified(schema, table) + " (";
-  for (size_t i = 0; i < def.fields.size(); ++i) {
+const FieldDef* FindField(const TableDef& def, std::string_view name) {
+  for (const auto& fd : def.fields)
+    if (Lower(fd.name) == Lower(std::string(name))) return &fd;
+  return nullptr;
+}
+
+// "(A COLLATE NOCASE, B DESC)" for an index's key.
+std::string KeyColumns(const TableDef& def, const IndexDef& ix) {
+  std::string sql = "(";
+  for (size_t i = 0; i < ix.fields.size(); ++i) {
     if (i) sql += ", ";
-    sql += ColumnSql(def.fields[i]);
+    sql += QuoteIdentifier(ix.fields[i]);
+    const FieldDef* f = FindField(def, ix.fields[i]);
+    bool text_field = f && (f->kind == Kind::String || f->kind == Kind::Memo);
+    if (ix.nocase && text_field) sql += " COLLATE NOCASE";
+    if (ix.descending) sql += " DESC";
   }
   return sql + ")";
 }
 
+const IndexDef* PrimaryIndex(const TableDef& def) {
+  for (const IndexDef& ix : def.indexes)
+    if (ix.name.empty()) return &ix;
+  return nullptr;
+}
+
+std::string CreateSql(std::string_view schema, std::string_view table, const TableDef& def) {
+  const IndexDef* primary = def.clustered ? PrimaryIndex(def) : nullptr;
+  auto in_primary = [&](const FieldDef& f) {
+    if (!primary) return false;
+    for (const auto& name : primary->fields)
+      if (Lower(name) == Lower(f.name)) return true;
+    return false;
+  };
+  std::string sql = "CREATE TABLE " + Qualified(schema, table) + " (";
+  for (size_t i = 0; i < def.fields.size(); ++i) {
+    if (i) sql += ", ";
+    const FieldDef& f = def.fields[i];
+    sql += ColumnSql(f, def.check_widths);
+    // Comparisons and key ranges on a clustered key then use its collation without being told.
+    if (primary && primary->nocase && f.kind == Kind::String && in_primary(f)) sql += " COLLATE NOCASE";
+  }
+  if (primary) sql += ", PRIMARY KEY " + KeyColumns(def, *primary);
+  return sql + (primary ? ") WITHOUT ROWID" : ")");
+}
+
+// An index on the autoinc field alone would duplicate the table's own rowid order.
+bool OnRowidAlone(const TableDef& def, const IndexDef& ix) {
+  if (ix.fields.size() != 1 || ix.descending) return false;
+  const FieldDef* f = FindField(def, ix.fields[0]);
+  return f && f->kind == Kind::AutoInc;
+}
+
 void CreateIndexes(Database& db, std::string_view schema, std::string_view table, const TableDef& def) {
   for (const IndexDef& ix : def.indexes) {
+    if (def.clustered && ix.name.empty()) continue;  // the table is that index
+    if (OnRowidAlone(def, ix)) continue;
     std::string sql = std::string(ix.unique || ix.name.empty() ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") +
-                      Qualified(schema, IndexName(table, ix)) + " ON " + QuoteIdentifier(table) + " (";
-    for (size_t i = 0; i < ix.fields.size(); ++i) {
-      if (i) sql += ", ";
-      sql += QuoteIdentifier(ix.fields[i]);
-      const FieldDef* f = nullptr;
-      for (const auto& fd : def.fields)
-        if (Lower(fd.name) == Lower(ix.fields[i])) f = &fd;
-      bool text_field = f && (f->kind == Kind::String || f->kind == Kind::Memo);
-      if (ix.nocase && text_field) sql += " COLLATE NOCASE";
-      if (ix.descending) sql += " DESC";
-    }
-    db.Exec(sql + ")");
+                      Qualified(schema, IndexName(table, ix)) + " ON " + QuoteIdentifier(table) + " " +
+                      KeyColumns(def, ix);
+    db.Exec(sql);
   }
 }
 

@@ -34,6 +34,11 @@ struct IndexDef {
 struct TableDef {
   std::vector<FieldDef> fields;
   std::vector<IndexDef> indexes;  // the primary (name "") is unique by definition
+  // The primary index is the table itself (WITHOUT ROWID): one B-tree instead of two, for
+  // scratch tables written once per row and read in key order. Such a table has no rowid.
+  bool clustered = false;
+  // Widths enforced by the engine. Off only where every writer checks them itself.
+  bool check_widths = true;
 };
 
 struct Version {
@@ -53,7 +58,7 @@ void DropTable(Database& db, std::string_view schema, std::string_view table);
 void RenameTable(Database& db, std::string_view schema, std::string_view from, std::string_view to,
                  const TableDef& def);
 
-// Rebuilds the table to def in one transaction: rows copied field by field by name (fields
+// Rebuilds a rowid table (not a clustered one) to def in one transaction: rows copied field by field by name (fields
 // new to def get their defaults), Tag/autoinc values and the autoinc sequence kept.
 // Rolled back whole on any failure.
 void Restructure(Database& db, std::string_view schema, std::string_view table, const TableDef& def,

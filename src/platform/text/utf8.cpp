@@ -83,6 +83,9 @@ std::string Encode(std::u32string_view chars) {
 }
 
 size_t Length(std::string_view utf8) {
+  size_t ascii = 0;  // most names are plain ASCII: one character per byte
+  while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+  if (ascii == utf8.size()) return ascii;
   size_t n = 0;
   for (size_t i = 0; i < utf8.size();) {
     Next(utf8, i);
