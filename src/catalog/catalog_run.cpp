@@ -381,11 +381,13 @@ void CatalogRunner::AddEntry(const EntryData& in) {
   try {
     db::Statement& st = *insert_;
     st.Reset();
-    st.Bind(1, used[0]).Bind(2, used[1]).Bind(3, used[2]).Bind(4, in.size);
+    // The texts outlive the step: they are this call's own or its caller's.
+    st.BindUncopied(1, used[0]).BindUncopied(2, used[1]).BindUncopied(3, used[2]).Bind(4, in.size);
     if (in.date.IsNull() || !IsValidDate(in.date)) st.BindNull(5); else st.Bind(5, in.date);
     if (!IsValidTime(in.time)) st.BindNull(6); else st.Bind(6, in.time);
-    st.Bind(7, static_cast<int64_t>(in.attribute)).Bind(8, in.comment).Bind(9, tagged);
+    st.Bind(7, static_cast<int64_t>(in.attribute)).BindUncopied(8, in.comment).Bind(9, tagged);
     st.Run();
+    st.Reset();
   } catch (const db::KeyViolation&) {
     if (!duplicate_warned_) {
       duplicate_warned_ = true;

@@ -182,6 +182,10 @@ Statement& Statement::Bind(int index, const Date& value) {
   return Bind(index, ToText(value));
 }
 Statement& Statement::Bind(int index, const Time& value) { return Bind(index, ToText(value)); }
+Statement& Statement::BindUncopied(int index, std::string_view text) {
+  CHECK_BIND(sqlite3_bind_text64(stmt_, index, text.data(), text.size(), SQLITE_STATIC, SQLITE_UTF8));
+  return *this;
+}
 Statement& Statement::BindNull(int index) {
   CHECK_BIND(sqlite3_bind_null(stmt_, index));
   return *this;

@@ -105,6 +105,9 @@ class Statement {
   Statement& Bind(int index, const Date& value);  // null date -> NULL
   Statement& Bind(int index, const Time& value);
   Statement& BindNull(int index);
+  // Binds without a copy: the text must stay as it is until the statement has stepped and
+  // been reset (the cataloging walk's inserts, one row after another).
+  Statement& BindUncopied(int index, std::string_view text);
   // The current value of another statement's column, with its type.
   Statement& BindColumn(int index, const Statement& from, int col);
 
