@@ -8,6 +8,7 @@
 #include "catalog/entry_kinds.h"
 #include "catalog/new_table.h"
 #include "catalog/selective_catalog_form.h"
+#include "platform/fs/read_ahead.h"
 #include "platform/text/utf8.h"
 #include "store/resize_warning_form.h"
 
@@ -244,7 +245,8 @@ void CatalogRunner::Walk() {
     return;
   }
   drive_root_ = drive->root;
-  fs::Listing::Opened root = files_.OpenFolder({drive_root_, "\\"});
+  // The folders are read on a second thread, ahead of the entries' processing here.
+  fs::Listing::Opened root = fs::OpenFolderReadAhead(files_, {drive_root_, "\\"});
   if (!root.listing) {
     ReadFailure();
     return;

@@ -22,6 +22,8 @@
 namespace tembrel::fs {
 namespace {
 
+constexpr size_t kEagerFlush = 16;  // entries a waiting reader is handed at least
+
 // Whether the reader still wants a listing's own entries. A listing the worker opened is
 // Pending until the reader opens it (Held) or can no longer do so (Dropped).
 enum class Want : uint8_t { Pending, Held, Dropped };
@@ -52,6 +54,24 @@ struct Event {
   Entry entry;
   std::shared_ptr<Node> child;
 };
+
+// A block of events goes to the reader and comes back to the worker to be filled again, so
+// the entries' texts are made, reused and freed on the worker's thread only: the reader copies
+// what it returns into its own Entry.
+struct Block {
+  std::vector<Event> events;
+  size_t count = 0;  // events[0, count) are filled
+};
+
+// Empties an event for reuse, keeping the capacity of its texts.
+void Recycle(Event& ev) {
+  std::string name = std::move(ev.entry.name), raw = std::move(ev.entry.raw_name);
+  ev = Event{};
+  name.clear();
+  raw.clear();
+  ev.entry.name = std::move(name);
+  ev.entry.raw_name = std::move(raw);
+}
 
 struct Frame {
   std::shared_ptr<Node> node;
@@ -93,7 +113,7 @@ class Shared {
  private:
   void Work(std::shared_ptr<Node> root);
   static void DropUnwanted(std::vector<Frame>& stack);
-  bool Flush(std::vector<Event>& block);
+  bool Flush(Block& block);
   Event* Peek();
   void Drop(Node& node);
   void PassBy(Node& node);
@@ -104,7 +124,8 @@ class Shared {
   std::mutex mu_;
   std::condition_variable reader_cv_;
   std::condition_variable worker_cv_;
-  std::deque<std::vector<Event>> queue_;     // guarded by mu_
+  std::deque<Block> queue_;                  // guarded by mu_
+  std::vector<Block> spare_;                 // read blocks back for the worker; guarded by mu_
   size_t queued_ = 0;                        // events in queue_; guarded by mu_
   bool finished_ = false;                    // the worker will push nothing more; guarded by mu_
   bool worker_waiting_ = false;              // guarded by mu_
@@ -117,7 +138,7 @@ class Shared {
 
   // The reader's thread only: the block being read, and the listings the stream is inside
   // (the root, then each opened child down to the deepest).
-  std::vector<Event> current_;
+  Block current_;
   size_t pos_ = 0;
   std::vector<std::shared_ptr<Node>> path_;
 };
@@ -142,8 +163,8 @@ class ReadAheadListing final : public Listing {
 void Shared::Work(std::shared_ptr<Node> root) {
   std::vector<Frame> stack;
   stack.push_back({std::move(root), std::move(start_root_)});
-  std::vector<Event> block;
-  block.reserve(block_);
+  Block block;
+  block.events.reserve(block_);
   uint64_t next_id = 2;
   uint64_t seen_drops = 0;
   bool look_again = false;
@@ -156,7 +177,9 @@ void Shared::Work(std::shared_ptr<Node> root) {
       if (stack.empty()) break;
     }
     Frame& top = stack.back();
-    Event& ev = block.emplace_back();
+    if (block.count == block.events.size()) block.events.emplace_back();
+    Event& ev = block.events[block.count++];
+    Recycle(ev);
     ev.node = top.node->id;
     bool end = false;
     if (top.listing->Next(ev.entry)) {
@@ -176,13 +199,16 @@ void Shared::Work(std::shared_ptr<Node> root) {
       end = true;
       look_again = true;  // the parent may have been dropped while this one was read
     }
-    if (end || block.size() >= block_ || reader_waiting_.load(std::memory_order_relaxed))
+    // A waiting reader gets what there is, but not one entry at a time: that would make both
+    // threads sleep and wake for every entry.
+    if (end || block.count >= block_ ||
+        (block.count >= std::min<size_t>(block_, kEagerFlush) && reader_waiting_.load(std::memory_order_relaxed)))
       if (!Flush(block)) break;
   }
 
   std::lock_guard lock(mu_);
-  if (!block.empty()) {
-    queued_ += block.size();
+  if (block.count > 0) {
+    queued_ += block.count;
     queue_.push_back(std::move(block));
   }
   finished_ = true;
@@ -208,7 +234,7 @@ void Shared::DropUnwanted(std::vector<Frame>& stack) {
 
 // Queues the block, first waiting while the reader is max_ahead_ events behind. False when
 // the reader is gone.
-bool Shared::Flush(std::vector<Event>& block) {
+bool Shared::Flush(Block& block) {
   std::unique_lock lock(mu_);
   if (queued_ >= max_ahead_ && !stop_.load()) {
     worker_waiting_ = true;
@@ -216,13 +242,18 @@ bool Shared::Flush(std::vector<Event>& block) {
     worker_waiting_ = false;
   }
   if (stop_.load()) return false;
-  queued_ += block.size();
+  queued_ += block.count;
   queue_.push_back(std::move(block));
   const bool wake = reader_waiting_.load();
+  block = Block{};
+  if (!spare_.empty()) {
+    block = std::move(spare_.back());
+    spare_.pop_back();
+  }
   lock.unlock();
   if (wake) reader_cv_.notify_one();
-  block = {};
-  block.reserve(block_);
+  if (block.events.empty()) block.events.reserve(block_);
+  block.count = 0;
   return true;
 }
 
@@ -230,8 +261,10 @@ bool Shared::Flush(std::vector<Event>& block) {
 
 // The next event of the stream, waiting for it; null once the worker has stopped.
 Event* Shared::Peek() {
-  if (pos_ < current_.size()) return &current_[pos_];
+  if (pos_ < current_.count) return &current_.events[pos_];
   std::unique_lock lock(mu_);
+  if (!current_.events.empty() && !finished_) spare_.push_back(std::move(current_));
+  current_ = Block{};
   if (queue_.empty() && !finished_) {
     reader_waiting_.store(true);
     reader_cv_.wait(lock, [&] { return !queue_.empty() || finished_; });
@@ -240,12 +273,12 @@ Event* Shared::Peek() {
   if (queue_.empty()) return nullptr;
   current_ = std::move(queue_.front());
   queue_.pop_front();
-  queued_ -= current_.size();
+  queued_ -= current_.count;
   pos_ = 0;
   const bool wake = worker_waiting_ && queued_ < max_ahead_;
   lock.unlock();
   if (wake) worker_cv_.notify_one();
-  return &current_[0];
+  return &current_.events[0];
 }
 
 void Shared::Drop(Node& node) {
@@ -291,7 +324,7 @@ bool Shared::Next(Node& node, Entry& entry) {
       if (!path_.empty()) path_.pop_back();
       return false;
     }
-    entry = std::move(ev->entry);
+    entry = ev->entry;  // a copy into the reader's own texts; the event's stay the worker's
     if (entry.kind == EntryKind::Directory && !entry.other_mount) {
       node.has_last_dir = true;
       node.last_dir_raw = entry.raw_name;
