@@ -36,7 +36,7 @@ db::Database OpenGlobalDatabase(const std::string& program_folder) {
   db.Exec("PRAGMA Work.journal_mode=OFF");
   db.Exec("PRAGMA Work.synchronous=OFF");
   db.Exec("PRAGMA main.cache_size=-2048");
-  db.Exec("PRAGMA Work.cache_size=-32768");
+  db.Exec("PRAGMA Work.cache_size=-8192");
   return db;
 }
 
