@@ -258,5 +258,29 @@ TEST_F(CatalogingDialogsTest, CatalogNowRunsTheDiskAndWaitsForClose) {
   EXPECT_FALSE(state.abort_requested);
 }
 
+TEST_F(CatalogingDialogsTest, SelectiveGridPagesThroughNewInKeyOrder) {
+  CreateNewTableIn(db, "Memory");
+  db::Statement n(db, NewTableInsertSql("Memory"));
+  // Written backwards, in both letter cases: the grid still shows them in key order, chunk
+  // after chunk.
+  for (int i = 699; i >= 0; --i) {
+    char name[16];
+    std::snprintf(name, sizeof name, i % 2 ? "f%04d" : "F%04d", i);
+    n.Reset();
+    n.Bind(1, name).Bind(2, "\\").Bind(3, "").Bind(4, i).BindNull(5).BindNull(6).Bind(7, 0).Bind(8, "").Bind(9, true);
+    n.Run();
+  }
+  TSelectiveCatalogForm form(ctx, "Memory", "D1");
+  ASSERT_EQ(form.RowCount(), 700u);
+  for (size_t i : {0u, 255u, 256u, 257u, 511u, 512u, 699u}) EXPECT_EQ(form.Row(i).size, static_cast<int64_t>(i)) << i;
+  EXPECT_EQ(form.Row(700).file_name, "");  // past the end
+  form.SetTagged(600, false);
+  db::Statement st(db, "SELECT FileName FROM Memory.New WHERE NOT Tagged");
+  ASSERT_TRUE(st.Step());
+  EXPECT_EQ(st.Text(0), "F0600");
+  EXPECT_FALSE(st.Step());
+  EXPECT_FALSE(form.Row(600).tagged);
+}
+
 }  // namespace
 }  // namespace tembrel::catalog::testing
