@@ -22,6 +22,7 @@
 #include "app/folders.h"
 #include "app/global_tables.h"
 #include "catalog/catalog_run.h"
+#include "catalog/new_table.h"
 #include "store/catalog_config.h"
 #include "store/verify_active_catalog.h"
 #include "platform/volumes/linux_volumes.h"
@@ -229,7 +230,9 @@ int main(int argc, char** argv) {
       state.abort_requested = false;
       catalog::TCatalogProgressForm window(state);
       catalog::CatalogRunner runner(ctx, volumes, *filesystem, window);
-      return runner.ScanDirectoryOnly(request(stats_only), *LoadCatalogConfig(db, "Bench"));
+      const bool ok = runner.ScanDirectoryOnly(request(stats_only), *LoadCatalogConfig(db, "Bench"));
+      catalog::DropNewTableIn(db, db::kMemory);  // what the listing's caller does when it closes
+      return ok;
     };
   };
   auto catalog_run = [&](catalog::MergeCounts& counts) {

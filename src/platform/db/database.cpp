@@ -141,6 +141,7 @@ int64_t Database::CountRows(std::string_view schema, std::string_view table) con
 }
 
 int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+bool Database::InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 int Database::Changes() const { return sqlite3_changes(db_); }
 
 bool Database::ShouldFailStep() {

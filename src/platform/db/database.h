@@ -70,6 +70,8 @@ class Database {
   int64_t CountRows(std::string_view schema, std::string_view table) const;
   int64_t LastInsertRowId() const;
   int Changes() const;
+  // A transaction is open (nothing commits by itself).
+  bool InTransaction() const;
 
   // A hook the tests use to make the n-th statement step or Exec from now fail (0 = off).
   void FailAfterSteps(int n) { fail_after_steps_ = n; }
