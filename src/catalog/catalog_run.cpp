@@ -519,6 +519,7 @@ bool CatalogRunner::UpdateStep() {
   in.comment_override_from_disk = options_.comment_override_from_disk;
   in.keep_activity_log = options_.keep_activity_log;
   in.new_schema = NewSchema();
+  in.names_fit = true;  // CheckFieldSizes ran, and widened the fields where they were short
   UpdateProgress progress;
   progress.operation = [&](const std::string& label) {
     window_.main_operation_label = label;

@@ -3,6 +3,8 @@
 #include "app/text_helpers.h"
 #include "platform/text/utf8.h"
 
+#include <optional>
+
 namespace tembrel::catalog {
 
 namespace {
@@ -159,13 +161,16 @@ MergeCounts UpdateCatalog(db::Database& db, const UpdateInput& in, const UpdateP
                                 " Attribute, CategoryCode, Comment)";
     const std::string from = " FROM " + NewName(in) + " WHERE Tagged AND (FileName, FolderName, ArchiveID) >= (?2, ?3, ?4)"
                              " ORDER BY FileName, FolderName, ArchiveID";
+    std::string key[3] = {new_rows.Text(0), new_rows.Text(1), new_rows.Text(2)};
+    new_rows.Reset();
+    // Checks are left out when the statement is prepared, so this comes first.
+    std::optional<db::ChecksSkipped> skip;
+    if (in.names_fit) skip.emplace(db);
     db::Statement range(db, "INSERT INTO " + CatName(in) + columns +
                                 " SELECT FileName, ?1, FolderName, ArchiveID, FileSize, DateModified, TimeModified,"
                                 " Attribute, '', Comment" + from + " LIMIT " + std::to_string(kAddRange));
     db::Statement next(db, "SELECT FileName, FolderName, ArchiveID" + from + " LIMIT 1 OFFSET " +
                                std::to_string(kAddRange));
-    std::string key[3] = {new_rows.Text(0), new_rows.Text(1), new_rows.Text(2)};
-    new_rows.Reset();
     for (bool more = true; more;) {
       next.Reset();
       next.Bind(2, key[0]).Bind(3, key[1]).Bind(4, key[2]);

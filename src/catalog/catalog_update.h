@@ -25,6 +25,9 @@ struct UpdateInput {
   bool comment_override_from_disk = false;
   bool keep_activity_log = false;
   std::string new_schema = "Memory";  // where the temporary table New lives
+  // Every name in New is known to fit the catalog's fields (the run compared its longest names
+  // with them just before), so rows added in bulk skip the engine's width checks.
+  bool names_fit = false;
 };
 
 struct MergeCounts {

@@ -69,8 +69,9 @@ class MergeTest : public ::testing::Test {
     }
     return out;
   }
-  MergeCounts Merge(bool override_comments, std::vector<int>* gauge = nullptr) {
+  MergeCounts Merge(bool override_comments, std::vector<int>* gauge = nullptr, bool names_fit = true) {
     UpdateInput in;
+    in.names_fit = names_fit;
     in.catalog = "T";
     in.catalog_volume_label = "DISK";
     in.comment_override_from_disk = override_comments;
@@ -173,6 +174,21 @@ TEST_F(MergeTest, LargeAdditionsGoInByRangesAndLandWhole) {
   EXPECT_EQ(got.updated, 2);
   EXPECT_EQ(got.removed, 0);
   EXPECT_EQ(Rows("DISK").size(), 45001u);
+}
+
+TEST_F(MergeTest, WidthChecksAreSkippedOnlyForNamesKnownToFit) {
+  const std::string too_long(65, 'N');  // the file name field holds 64
+  AddNew({too_long, "\\", ""}, true);
+  EXPECT_THROW(Merge(false, nullptr, false), db::FieldTooLong);  // an unchecked caller is refused
+  EXPECT_TRUE(Rows("DISK").empty());
+  db.Exec("DELETE FROM Memory.New");
+  AddNew({"FITS.TXT", "\\", ""}, true);
+  EXPECT_EQ(Merge(false).added, 1);
+  // The engine checks again afterwards, in old statements and new ones.
+  EXPECT_THROW(AddOld("DISK", {too_long, "\\", ""}), db::FieldTooLong);
+  db.Exec("DELETE FROM Memory.New");
+  AddNew({too_long, "\\", ""}, true);
+  EXPECT_THROW(Merge(false, nullptr, false), db::FieldTooLong);
 }
 
 }  // namespace

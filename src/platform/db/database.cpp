@@ -142,6 +142,15 @@ int64_t Database::CountRows(std::string_view schema, std::string_view table) con
 
 int64_t Database::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 bool Database::InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
+ChecksSkipped::ChecksSkipped(Database& db) : db_(db) { db_.Exec("PRAGMA ignore_check_constraints = ON"); }
+ChecksSkipped::~ChecksSkipped() {
+  try {
+    db_.Exec("PRAGMA ignore_check_constraints = OFF");
+  } catch (const DbError&) {
+    // Setting a flag does not fail once it was set.
+  }
+}
+
 int Database::Changes() const { return sqlite3_changes(db_); }
 
 bool Database::ShouldFailStep() {

@@ -85,6 +85,19 @@ class Database {
   int fail_after_steps_ = 0;
 };
 
+// The engine's CHECK constraints are not evaluated while one lives: for a bulk write whose
+// values were checked already. Statements prepared meanwhile are unaffected afterwards.
+class ChecksSkipped {
+ public:
+  explicit ChecksSkipped(Database& db);
+  ChecksSkipped(const ChecksSkipped&) = delete;
+  ChecksSkipped& operator=(const ChecksSkipped&) = delete;
+  ~ChecksSkipped();
+
+ private:
+  Database& db_;
+};
+
 // Throws the matching DbError subclass for a failed SQLite call.
 [[noreturn]] void Throw(sqlite3* db, int rc);
 
