@@ -16,7 +16,7 @@ namespace tembrel::catalog {
 
 namespace {
 
-constexpr size_t kLimits[3] = {200, 200, 90};
+constexpr int kLimits[3] = {200, 200, 90};
 constexpr int64_t kBatchRows = 10000;  // rows of New per transaction on disk
 
 std::string SizeText(int64_t v) { return v < 0 ? "Undetermined " : CounterText(v); }
@@ -335,11 +335,12 @@ void CatalogRunner::AddEntry(const EntryData& in) {
   const std::string_view raw[3] = {in.file_name, in.folder_name, in.archive_id};
   std::string_view used[3] = {raw[0], raw[1], raw[2]};
   std::string corrected[3];  // names the user or an earlier correction changed
-  size_t lengths[3] = {text::Length(used[0]), text::Length(used[1]), text::Length(used[2])};
+  auto length_of = [](std::string_view text) { return static_cast<int>(text::Length(text)); };
+  int lengths[3] = {length_of(used[0]), length_of(used[1]), length_of(used[2])};
   auto use = [&](int i, std::string value) {
     corrected[i] = std::move(value);
     used[i] = corrected[i];
-    lengths[i] = text::Length(used[i]);
+    lengths[i] = length_of(used[i]);
   };
   auto fits = [&](int i) { return lengths[i] <= kLimits[i]; };
   bool dropped = false;
@@ -414,13 +415,12 @@ void CatalogRunner::AddEntry(const EntryData& in) {
   counters_.bytes_to_be_cataloged += in.size;
   if (!used[2].empty() && in.comment.empty())
     uncommented_members_.push_back({std::string(used[0]), std::string(used[1]), std::string(used[2])});
-  const int length[3] = {static_cast<int>(lengths[0]), static_cast<int>(lengths[1]), static_cast<int>(lengths[2])};
-  counters_.longest_file_name = std::max(counters_.longest_file_name, length[0]);
-  counters_.longest_folder_name = std::max(counters_.longest_folder_name, length[1]);
-  counters_.longest_archive_id = std::max(counters_.longest_archive_id, length[2]);
-  counters_.widest_file_name = std::max(counters_.widest_file_name, Measure(used[0], length[0]));
-  counters_.widest_folder_name = std::max(counters_.widest_folder_name, Measure(used[1], length[1]));
-  counters_.widest_archive_id = std::max(counters_.widest_archive_id, Measure(used[2], length[2]));
+  counters_.longest_file_name = std::max(counters_.longest_file_name, lengths[0]);
+  counters_.longest_folder_name = std::max(counters_.longest_folder_name, lengths[1]);
+  counters_.longest_archive_id = std::max(counters_.longest_archive_id, lengths[2]);
+  counters_.widest_file_name = std::max(counters_.widest_file_name, Measure(used[0], lengths[0]));
+  counters_.widest_folder_name = std::max(counters_.widest_folder_name, Measure(used[1], lengths[1]));
+  counters_.widest_archive_id = std::max(counters_.widest_archive_id, Measure(used[2], lengths[2]));
   // On disk, New is written in batches so a large walk is not one huge transaction.
   if (walk_tx_ && ++pending_ >= kBatchRows) {
     walk_tx_->Commit();

@@ -220,11 +220,7 @@ void Statement::Reset() {
 int Statement::ColumnCount() const { return sqlite3_column_count(stmt_); }
 std::string Statement::ColumnName(int col) const { return sqlite3_column_name(stmt_, col); }
 bool Statement::IsNull(int col) const { return sqlite3_column_type(stmt_, col) == SQLITE_NULL; }
-std::string Statement::Text(int col) const {
-  const unsigned char* p = sqlite3_column_text(stmt_, col);
-  if (!p) return {};
-  return std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(stmt_, col)));
-}
+std::string Statement::Text(int col) const { return std::string(TextView(col)); }
 int64_t Statement::Int(int col) const { return sqlite3_column_int64(stmt_, col); }
 std::string_view Statement::TextView(int col) const {
   const unsigned char* p = sqlite3_column_text(stmt_, col);
